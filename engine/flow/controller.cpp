@@ -1,0 +1,113 @@
+#include "controller.h"
+
+namespace talvern {
+
+namespace web {
+QString helpPage() { return kHost + QStringLiteral("/ru/index.php?option=com_content&view=article&id=13"); }
+QString deckPage() { return kHost + QStringLiteral("/ru/index.php?option=com_content&view=article&id=8"); }
+QString homePage() { return kHost + QStringLiteral("/ru/"); }
+QString infoPage(int n) { return kHost + QStringLiteral("/ru/updweb/web/index%1.htm").arg(n); }
+} // namespace web
+
+Controller::Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort& window)
+    : machine(pacer, sound, clock), game(machine), wins(machine, game), window_(window) {
+    game.setWinHandler(&wins);
+    if (machine.state.credits < machine.state.bet) machine.showCover();
+    machine.cabinet.message1.visible = false;
+    for (int i = 0; i < 5; ++i) machine.showBack(i);
+}
+
+template <typename F>
+void Controller::guarded(F&& f) {
+    ++depth_;
+    try {
+        f();
+    } catch (const Unwind&) {
+        // the program is closing: this flow stops where it waited
+    }
+    --depth_;
+    if (depth_ == 0 && unwound_) unwound_();
+}
+
+bool Controller::accepts(Ctl c) const {
+    const Cabinet& cab = machine.cabinet;
+    auto usable = [](const Control& ctl) { return ctl.visible && ctl.enabled; };
+    switch (c) {
+    case Ctl::Deal: return usable(cab.Deal) && !cab.dealx.visible && !cab.Panel3.visible && !cab.Panel4.visible;
+    case Ctl::btnpay: return usable(cab.btnpay);
+    case Ctl::btnbet1: return usable(cab.btnbet1) && !cab.Duble.visible;
+    case Ctl::btnbet2: return usable(cab.btnbet2) && !cab.Duble.visible;
+    case Ctl::Im1: case Ctl::Im2: case Ctl::Im3: case Ctl::Im4: case Ctl::Im5:
+        return usable(cab.Im[static_cast<std::size_t>(static_cast<int>(c) - static_cast<int>(Ctl::Im1))]);
+    case Ctl::Image6: return cab.RdBl.visible;
+    case Ctl::Panel2: return cab.Panel2.visible;
+    default: return true;
+    }
+}
+
+bool Controller::click(Ctl c) {
+    if (!accepts(c)) return false;
+    Machine& m = machine;
+    switch (c) {
+    case Ctl::Deal: guarded([&] { game.dealClick(); }); break;
+    case Ctl::btnpay: guarded([&] { game.loadClick(); }); break;
+    case Ctl::btnbet1: guarded([&] { game.betMinusClick(); }); break;
+    case Ctl::btnbet2: guarded([&] { game.betPlusClick(); }); break;
+    case Ctl::Im1: case Ctl::Im2: case Ctl::Im3: case Ctl::Im4: case Ctl::Im5:
+        guarded([&] { game.cardClick(static_cast<int>(c) - static_cast<int>(Ctl::Im1)); });
+        break;
+    case Ctl::Image6: guarded([&] { game.testHandClick(); }); break;
+    case Ctl::btnhelp:
+        m.play(SoundId::Click);
+        window_.openAddress(web::helpPage());
+        break;
+    case Ctl::btnabout:
+        m.play(SoundId::Click);
+        window_.showAbout();
+        break;
+    case Ctl::btntotal:
+        m.play(SoundId::Click);
+        m.syncCountedTotals();
+        window_.showTotals();
+        break;
+    case Ctl::btnoptions:
+        m.play(SoundId::Click);
+        window_.showSettings();
+        break;
+    case Ctl::btnminimize:
+        m.play(SoundId::Click);
+        window_.minimize();
+        break;
+    case Ctl::Imminim: window_.minimize(); break;
+    case Ctl::Imwind: window_.toggleFullScreen(); break;
+    case Ctl::btnexit:
+        if (window_.ask(QStringLiteral("Закончить?"))) endGame(false);
+        break;
+    case Ctl::btnClose:
+        if (window_.ask(QStringLiteral("Закончить?"))) endGame(true);
+        break;
+    case Ctl::Panel2: m.cabinet.Panel2.visible = false; break;
+    }
+    return true;
+}
+
+void Controller::keyPressed(int key) {
+    constexpr int kKeyEscape = 0x01000000;  // Qt::Key_Escape
+    constexpr int kKeyF1 = 0x01000030;      // Qt::Key_F1
+    if (key != kKeyF1) machine.cabinet.Panel2.visible = false;
+    if (key == kKeyEscape) window_.minimize();
+    if (key == kKeyF1) window_.openHelp();
+}
+
+void Controller::endGame(bool homeSound) {
+    guarded([&] {
+        game.resetBoard();
+        machine.state.creditsTaken = machine.state.credits;
+        machine.setCredits(0);
+        machine.pacer.processEvents();
+    });
+    if (homeSound) machine.play(SoundId::Home);
+    window_.closeWindow();
+}
+
+} // namespace talvern

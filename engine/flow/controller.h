@@ -1,0 +1,74 @@
+#pragma once
+// The cabinet's controller: every click and key of the main window comes in
+// here, is checked against the presentation model (a hidden or disabled
+// control takes no click) and runs its flow. A flow that is waiting when the
+// program closes is unwound here.
+#include <QString>
+
+#include "context.h"
+#include "game.h"
+#include "winflow.h"
+
+namespace talvern {
+
+enum class Ctl {
+    Deal, btnpay, btnbet1, btnbet2, Im1, Im2, Im3, Im4, Im5, Image6,
+    btnoptions, btntotal, btnexit, btnClose, btnhelp, btnabout, btnminimize, Imwind, Imminim, Panel2,
+};
+
+// What the controller asks of the window it drives.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+    virtual bool ask(const QString& question) = 0;  // Yes / No
+    virtual void openAddress(const QString& url) = 0;
+    virtual void openHelp() = 0;
+    virtual void showAbout() = 0;
+    virtual void showTotals() = 0;
+    virtual void showSettings() = 0;
+    virtual void minimize() = 0;            // leave full screen, then minimise
+    virtual void toggleFullScreen() = 0;
+    virtual void closeWindow() = 0;         // starts the closing sequence
+};
+
+// The maker's web pages, all on one host.
+namespace web {
+inline const QString kHost = QStringLiteral("https://talvern.ostrel.example");
+QString helpPage();
+QString deckPage();
+QString homePage();
+QString infoPage(int n);  // 1..10
+} // namespace web
+
+class Controller {
+public:
+    Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort& window);
+
+    Machine machine;
+    GameFlow game;
+    WinFlow wins;
+
+    // Returns false when the control is hidden or disabled, or no click of it
+    // is taken now.
+    bool click(Ctl c);
+    void keyPressed(int key);  // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help
+
+    // Ends the game (exit buttons, the time limit): the board is reset, the
+    // credits are taken out and the window closes.
+    void endGame(bool homeSound);
+    void timeLimitReached() { endGame(true); }
+
+    // How many handlers are running (waiting in a pause) now.
+    int depth() const { return depth_; }
+    void setUnwoundCallback(std::function<void()> f) { unwound_ = std::move(f); }
+
+private:
+    template <typename F>
+    void guarded(F&& f);
+    bool accepts(Ctl c) const;
+    WindowPort& window_;
+    int depth_ = 0;
+    std::function<void()> unwound_;
+};
+
+} // namespace talvern

@@ -1,0 +1,232 @@
+#include "game.h"
+
+#include "dealing.h"
+
+namespace talvern {
+
+void GameFlow::dealClick() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    s.jacksPair = false;
+    cab.btnbet1.enabled = cab.btnbet2.enabled = false;
+    if (!s.allHeld()) m_.setCredits(s.credits - s.bet);
+    m_.syncCountedTotals();
+    const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
+    cab.BtnCash.visible = redBlack;
+    cab.BtnCash1.visible = !redBlack;
+    if (s.credits < s.bet) m_.showCover();
+    if (s.anyHeld()) {
+        draw();
+        s.phase = Phase::Settled;
+    } else {
+        firstDeal();
+        s.phase = Phase::Dealt;
+    }
+    evaluate();
+    cab.btnbet1.enabled = cab.btnbet2.enabled = true;
+}
+
+void GameFlow::turnFaceUp(int pos, Card c) {
+    m_.state.hand[static_cast<std::size_t>(pos)] = c;
+    m_.showCard(pos, c);
+}
+
+void GameFlow::firstDeal() {
+    MachineState& s = m_.state;
+    m_.play(SoundId::Rasd);
+    m_.pacer.processEvents();
+    s.currentSound = SoundId::Card;
+    m_.cabinet.Deal.enabled = false;
+    m_.setCardCursors(CardCursor::Hand);
+    if (!s.boardReset)
+        for (int i = 0; i < 5; ++i) m_.showBack(i);
+    m_.pacer.pause(300);
+    m_.random.reseed(m_.clock);
+
+    const Classifier classify = m_.classifier();
+    const DealResult d = talvern::firstDeal({m_.options.variant, m_.options.fortune[0], s.phase, &classify}, m_.random);
+    s.fortuneRoll = d.fortuneRoll;
+
+    m_.pacer.pause(80);
+    turnFaceUp(0, d.hand[0]);
+    for (int i = 1; i < 5; ++i) {
+        m_.playSound();
+        m_.pacer.processEvents();
+        m_.pacer.pause(80);
+        turnFaceUp(i, d.hand[static_cast<std::size_t>(i)]);
+    }
+    m_.playSound();
+    s.boardReset = false;
+}
+
+void GameFlow::draw() {
+    MachineState& s = m_.state;
+    m_.cabinet.Deal.enabled = false;
+    s.currentSound = SoundId::Card;
+    s.handBeforeDraw = s.hand;
+    if (!s.boardReset)
+        for (int i = 0; i < 5; ++i)
+            if (!s.held[static_cast<std::size_t>(i)]) m_.showBack(i);
+    m_.pacer.pause(300);
+    m_.random.reseed(m_.clock);
+
+    const Classifier classify = m_.classifier();
+    const DealResult d = talvern::draw({m_.options.variant, m_.options.fortune[0], s.phase, &classify}, m_.random,
+                                       s.hand, s.held, s.fortuneRoll);
+    s.fortuneRoll = d.fortuneRoll;
+
+    for (int i = 0; i < 5; ++i) {
+        if (s.held[static_cast<std::size_t>(i)]) continue;
+        turnFaceUp(i, d.hand[static_cast<std::size_t>(i)]);
+        m_.pacer.processEvents();
+        m_.playSound();
+        m_.pacer.pause(80);
+    }
+    for (int i = 0; i < 5; ++i) m_.setHeld(i, false);
+    m_.setCardCursors(CardCursor::No);
+    s.boardReset = false;
+}
+
+void GameFlow::evaluate(bool jokerJacksEvaluator) {
+    MachineState& s = m_.state;
+    const Variant v = m_.options.variant;
+    Evaluation e;
+    if (jokerJacksEvaluator) {
+        const CardValues values = cardValues(m_.cards, EvaluatorKind::JokerJacks);
+        e = evaluateJokerJacks(values, s.hand, v, s.phase);
+    } else {
+        e = m_.classifier()(s.hand, s.phase);
+    }
+    s.handClass = e.handClass;
+    for (int i = 0; i < 5; ++i) s.comboCards[static_cast<std::size_t>(i)] = e.flagged(i);
+    s.comboFound = e.comboFound;
+    if (e.risk) s.riskCounter = e.risk;
+    s.jacksPair = e.jacksPair;
+    s.bonusPairs = e.bonusPairs;
+    if (v == Variant::JokerPoker && !m_.options.statsOff()) ++m_.stats.stdeal;
+
+    // Mark the result.
+    m_.unmarkPayLines();
+    m_.markPayLine(lineOfClass(v, s.handClass, s.jacksPair));
+    for (int i = 0; i < 5; ++i) m_.setHeld(i, false);
+    if (s.phase == Phase::Dealt) {
+        for (int i = 0; i < 5; ++i) {
+            if (!s.comboCards[static_cast<std::size_t>(i)]) continue;
+            m_.setHeld(i, true);
+            m_.play(SoundId::Select);
+            m_.pacer.pause(100);
+        }
+    } else {
+        if (s.comboFound == 1 && s.handClass != cls::NoHand) {
+            for (int i = 0; i < 5; ++i)
+                if (s.comboCards[static_cast<std::size_t>(i)]) m_.setHeld(i, true);
+            s.bonusPairs = 0;
+            if (wins_) wins_->winHandling();
+        }
+        if (s.handClass == cls::Pair && s.bonusPairs == 1 && wins_) wins_->bonusStep();
+    }
+    m_.cabinet.Deal.enabled = true;
+    s.comboFound = 2;
+    s.bonusPairs = 0;
+}
+
+void GameFlow::cardClick(int pos) {
+    if (m_.state.phase != Phase::Dealt) return;
+    if (m_.state.held[static_cast<std::size_t>(pos)]) {
+        m_.setHeld(pos, false);
+    } else {
+        m_.play(SoundId::Select);
+        m_.setHeld(pos, true);
+    }
+}
+
+void GameFlow::afterBetChange() {
+    const BonusClass bc = bonusClassOf(m_.state.bet);
+    m_.state.bonusLevel = bc.level;
+    m_.setBonusDisplay(m_.state.bonusPools[static_cast<std::size_t>(bc.pool)]);
+    m_.refreshPayValues();
+    resetBoard();
+}
+
+void GameFlow::betMinusClick() {
+    m_.play(SoundId::Bet);
+    m_.setBet(betDown(m_.state.bet));
+    afterBetChange();
+    if (m_.state.bet < m_.state.credits) m_.hideCover();
+}
+
+void GameFlow::betPlusClick() {
+    m_.play(SoundId::Bet);
+    m_.setBet(betUp(m_.state.bet));
+    afterBetChange();
+    if (m_.state.credits < m_.state.bet) m_.showCover();
+}
+
+void GameFlow::loadClick() {
+    MachineState& s = m_.state;
+    if (s.credits <= kMaxLoadedCredits - 100) {
+        m_.setCredits(s.credits + 100);
+        s.creditsLoaded += 100;
+        m_.play(SoundId::Pay);
+    }
+    m_.syncCountedTotals();
+    m_.hideCover();
+}
+
+void GameFlow::resetBoard() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    cab.RxLabel24.visible = false;
+    if (!s.boardReset) {
+        const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
+        cab.BtnCash.visible = cab.Btn12.visible = redBlack;
+        cab.BtnHalf1.visible = cab.BtnYes1.visible = cab.BtnCash1.visible = !redBlack;
+        m_.setWin(0);
+        s.higherLowerActive = false;
+        s.offerShown = false;
+        s.redBlackPanel = false;
+        s.currentSound = SoundId::Rasd;
+
+        cab.message1.visible = false;
+        cab.RdBl.visible = cab.RusRul.visible = cab.Panel3.visible = cab.Panel4.visible = false;
+        cab.Duble.playing = false;
+        m_.pacer.processEvents();
+        cab.Duble.visible = false;
+        cab.Duble.frame = 0;
+        cab.pist.frame = 0;
+        cab.RxLabel25.visible = false;
+        for (auto& h : cab.history) h.visible = false;
+
+        m_.unmarkPayLines();
+        for (int i = 0; i < 5; ++i) {
+            m_.setHeld(i, false);
+            cab.Im[static_cast<std::size_t>(i)].enabled = true;
+            m_.showBack(i);
+        }
+        m_.setCardCursors(CardCursor::No);
+        s.phase = Phase::Settled;
+        s.boardReset = true;
+        if (earnsJackPot(m_.options.variant, s.handClass) && openJackPot_) openJackPot_();
+        s.handClass = cls::NoHand;
+    }
+    m_.pacer.processEvents();
+    s.alwaysSeven = m_.options.alwaysSeven;
+    m_.cards.markWildDeuces(m_.options.variant);
+}
+
+void GameFlow::testHandClick() {
+    MachineState& s = m_.state;
+    constexpr Hand kAcesAndJoker{1, 14, 0, 27, 40};
+    s.hand = kAcesAndJoker;
+    for (int i = 0; i < 5; ++i) m_.showBack(i);
+    m_.pacer.pause(300);
+    for (int i = 0; i < 5; ++i) {
+        if (i) m_.pacer.pause(80);
+        turnFaceUp(i, kAcesAndJoker[static_cast<std::size_t>(i)]);
+    }
+    s.phase = Phase::Settled;
+    s.boardReset = false;
+    evaluate(true);
+}
+
+} // namespace talvern

@@ -1,0 +1,118 @@
+#pragma once
+// The one record of the machine's state. Amounts shown in the cabinet's
+// number displays live here as integers; the flows render them into the
+// presentation model (cabinet.h) whenever they change.
+#include <array>
+
+#include "cards.h"
+#include "evaluator.h"
+#include "ports.h"
+
+namespace talvern {
+
+// The risk game a win goes to, as the settings dialog's radio buttons choose it.
+enum class RiskChoice : int { RedBlack = 0, HigherLower = 1, RussianRoulette = 2, Random = 4, None = 5 };
+
+// Options the settings dialog owns; the flows only read them.
+struct Options {
+    Variant variant = Variant::JokerPoker;
+    RiskChoice riskChoice = RiskChoice::RedBlack;
+    bool alwaysSeven = false;                 // the linked always-seven options of the risk games
+    std::array<int, 4> fortune{0, 0, 0, 0};   // deal, Red-Black, Higher-Lower, Jack Pot; -100..100
+    bool soundOn = true;
+    bool statsOff() const { return fortune[0] || fortune[1] || fortune[2] || fortune[3]; }
+};
+
+// Statistics counted while the statistics-off flag is clear.
+struct Statistics {
+    // Joker Poker combinations by class letter "p r q k h f s t d", and deals.
+    int stp = 0, str = 0, stq = 0, stk = 0, sth = 0, stf = 0, sts = 0, stt = 0, std_ = 0, stdeal = 0;
+    int redBlackAttempts = 0, redBlackWins = 0, higherLowerAttempts = 0, higherLowerWins = 0;
+    // Counted copies of the live figures (what the totals and the log report).
+    int countedCredits = 0, countedLoaded = 0, countedTaken = 0, countedJackPot = 10000;
+
+    int* combinationCounter(char handClass);
+};
+
+constexpr int kMaxLoadedCredits = 1000000;
+
+struct MachineState {
+    int credits = 0;
+    int bet = 1;
+    Hand hand{53, 53, 53, 53, 53};
+    Hand handBeforeDraw{};
+    std::array<bool, 5> held{};
+    Phase phase = Phase::Settled;
+    bool boardReset = true;
+    Card selectedBack = kFirstBack;
+    bool externalDeck = false;
+    int fortuneRoll = 0;
+
+    // evaluation results
+    char handClass = cls::NoHand;
+    std::array<bool, 5> comboCards{};
+    int comboFound = 0;
+    bool jacksPair = false;
+    int bonusPairs = 0;
+
+    // bonus pools and the Jack Pot
+    int bonusLevel = 100;
+    std::array<int, 4> bonusPools{};  // "bon", "bon1", "bon2", "bon3"
+    int jackPot = 10000;              // the amount shown
+    int creditsLoaded = 0;
+    int creditsTaken = 0;
+
+    // win handling and the risk games
+    int win = 0;            // shown in RxLabel23
+    int maxWin = 0;         // the top of the ladder, RxLabel25
+    int riskCounter = 0;
+    RiskChoice riskChoice = RiskChoice::RedBlack;  // of the game now played (never Random)
+    bool alwaysSeven = false;
+    bool offerShown = false;
+    bool bonusWin = false;
+    bool redBlackPanel = false;
+    bool higherLowerActive = false;
+
+    SoundId currentSound = SoundId::None;
+
+    // the bonus pool of the current bet class
+    int poolIndex() const;
+    bool anyHeld() const { return held[0] || held[1] || held[2] || held[3] || held[4]; }
+    bool allHeld() const { return held[0] && held[1] && held[2] && held[3] && held[4]; }
+};
+
+// The bonus class of a bet: level and the pool it feeds.
+struct BonusClass {
+    int level;
+    int pool;
+};
+constexpr BonusClass bonusClassOf(int bet) {
+    if (bet == 100) return {1000, 3};
+    if (bet == 50) return {500, 2};
+    if (bet == 40) return {400, 1};
+    return {100, 0};
+}
+
+// The bet buttons' steps.
+constexpr int betDown(int bet) {
+    if (bet >= 2 && bet <= 5) return bet - 1;
+    if (bet == 10) return 5;
+    if (bet >= 20 && bet <= 50) return bet - 10;
+    if (bet == 100) return 50;
+    return 1;
+}
+constexpr int betUp(int bet) {
+    if (bet >= 1 && bet <= 4) return bet + 1;
+    if (bet == 5) return 10;
+    if (bet >= 10 && bet <= 40) return bet + 10;
+    if (bet == 50) return 100;
+    return 100;
+}
+
+// Whether a final hand opens the Jack Pot window.
+constexpr bool earnsJackPot(Variant v, char handClass) {
+    return v == Variant::DeucesWild ? (handClass == cls::FourDeuces || handClass == cls::RoyalFlush)
+                                    : (handClass == cls::FiveOfAKind || handClass == cls::RoyalFlush);
+}
+
+} // namespace talvern
