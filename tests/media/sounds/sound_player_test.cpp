@@ -1,0 +1,89 @@
+// The effects player on a machine without an audio device (as here and in CI):
+// it must take every call, never fail and never wait. Whether a sound is heard
+// is not observable here, so nothing below looks at isPlaying().
+#include "media/sounds/soundplayer.h"
+#include "media/sounds/soundresources.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace talvern::media::test {
+namespace {
+
+SoundId id(int i) { return static_cast<SoundId>(i); }
+
+TEST(QtSoundPlayer, LoadsEachSoundOnceFromItsResource)
+{
+    QtSoundPlayer player;
+    for (int i = 1; i <= kSoundCount; ++i) {
+        const QSoundEffect* effect = player.effect(id(i));
+        ASSERT_NE(effect, nullptr) << i;
+        EXPECT_EQ(effect->source(), QUrl(soundResourceUrl(id(i))));
+        // The URL has to lead to a real resource, or the effect stays silent.
+        EXPECT_TRUE(QFile::exists(QLatin1Char(':') + effect->source().path())) << effect->source().toString().toStdString();
+        for (int j = 1; j < i; ++j) EXPECT_NE(effect, player.effect(id(j)));
+    }
+    EXPECT_EQ(player.effect(SoundId::None), nullptr);
+    EXPECT_EQ(player.effect(id(kSoundCount + 1)), nullptr);
+    EXPECT_EQ(player.effect(id(-3)), nullptr);
+}
+
+TEST(QtSoundPlayer, StartsEverySoundOnceOrLoopedWithoutADevice)
+{
+    QtSoundPlayer player;
+    EXPECT_EQ(player.current(), SoundId::None);
+    for (int i = 1; i <= kSoundCount; ++i) {
+        player.start(id(i), false);
+        EXPECT_EQ(player.current(), id(i));
+        EXPECT_EQ(player.effect(id(i))->loopCount(), 1);
+        QCoreApplication::processEvents();
+    }
+    for (int i = 1; i <= kSoundCount; ++i) {
+        player.start(id(i), true);
+        EXPECT_EQ(player.effect(id(i))->loopCount(), QSoundEffect::Infinite);
+    }
+    QCoreApplication::processEvents();
+}
+
+TEST(QtSoundPlayer, HeartbeatLoopsUntilTheNextSoundWhichPlaysOnce)
+{
+    QtSoundPlayer player;
+    player.start(SoundId::Serdze, true);
+    EXPECT_EQ(player.effect(SoundId::Serdze)->loopCount(), QSoundEffect::Infinite);
+    player.start(SoundId::Gun, false);
+    EXPECT_EQ(player.current(), SoundId::Gun);
+    EXPECT_EQ(player.effect(SoundId::Gun)->loopCount(), 1);
+    // A sound that was looped before plays once when started without the loop.
+    player.start(SoundId::Serdze, false);
+    EXPECT_EQ(player.effect(SoundId::Serdze)->loopCount(), 1);
+}
+
+TEST(QtSoundPlayer, IgnoresNoSoundAndUnknownIds)
+{
+    QtSoundPlayer player;
+    player.start(SoundId::None, false);
+    EXPECT_EQ(player.current(), SoundId::None);
+    player.start(SoundId::Card, false);
+    for (int bad : {0, -1, kSoundCount + 1, 255}) {
+        player.start(id(bad), true);
+        player.start(id(bad), false);
+        EXPECT_EQ(player.current(), SoundId::Card) << bad;
+    }
+    EXPECT_EQ(player.effect(SoundId::Card)->loopCount(), 1);
+}
+
+TEST(QtSoundPlayer, CanBeDestroyedWhileASoundRuns)
+{
+    auto player = std::make_unique<QtSoundPlayer>();
+    player->start(SoundId::Serdze, true);
+    QCoreApplication::processEvents();
+    player.reset();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+} // namespace talvern::media::test
