@@ -1,0 +1,381 @@
+#include "talvern.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include "cabinetart.h"
+#include "media/sounds/soundplayer.h"
+#include "widgets.h"
+
+namespace talvern {
+
+std::uint32_t SystemClock::millisecondsOfDayUtc() {
+    const QTime t = QDateTime::currentDateTimeUtc().time();
+    return static_cast<std::uint32_t>(((t.hour() * 60 + t.minute()) * 60 + t.second()) * 1000 + t.msec());
+}
+
+namespace {
+
+// Panel1: the cabinet's background; a press on it drags the window.
+class Panel1 : public QWidget {
+public:
+    std::function<void()> pressed;
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const qreal s = devicePixelRatioF() * cabinetScale();
+        if (fon_.isNull() || fonScale_ != s) {
+            fon_ = QPixmap::fromImage(art::renderFon(s));
+            fonScale_ = s;
+        }
+        p.drawPixmap(rect(), fon_);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && pressed) pressed();
+    }
+
+private:
+    QPixmap fon_;
+    qreal fonScale_ = 0;
+};
+
+QRect place(const char* name) { return art::controlRect(QString::fromLatin1(name)); }
+
+template <typename W>
+W* placed(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(place(name));
+    return w;
+}
+
+} // namespace
+
+TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Talvern"));
+    setWindowTitle(QStringLiteral("Talvern"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    sound_ = std::make_unique<media::QtSoundPlayer>();
+    controller_ = std::make_unique<Controller>(pacer_, *sound_, clock_, static_cast<WindowPort&>(*this));
+    pacer_.setRender([this] { render(); });
+    controller_->setUnwoundCallback([this] {
+        if (closePending_) QTimer::singleShot(0, this, [this] { close(); });
+    });
+
+    scene_ = new QGraphicsScene(this);
+    view_ = new QGraphicsView(scene_, this);
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setBackgroundBrush(Qt::black);
+    view_->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    view_->setAlignment(Qt::AlignCenter);
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+    buildPanel();
+    scene_->addWidget(panel1_);
+    scene_->setSceneRect(0, 0, 800, 600);
+
+    animation_ = new QTimer(this);
+    animation_->setInterval(art::paymentFrameIntervalMs());
+    connect(animation_, &QTimer::timeout, this, [this] { animate(); });
+    animation_->start();
+
+    resize(800, 600);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        move(avail.center() - QPoint(400, 300));
+    }
+    render();
+}
+
+TTalvern::~TTalvern() = default;
+
+void TTalvern::buildPanel() {
+    auto* panel = new Panel1;
+    panel1_ = panel;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedSize(800, 600);
+    panel->pressed = [this] {
+        if (!fullScreen_ && windowHandle()) windowHandle()->startSystemMove();
+    };
+    Controller& c = *controller_;
+
+    struct ButtonDef {
+        const char* name;
+        Ctl ctl;
+        PictureButton** keep;
+    };
+    const ButtonDef defs[] = {
+        {"Deal", Ctl::Deal, &deal_},         {"btnoptions", Ctl::btnoptions, nullptr},
+        {"btntotal", Ctl::btntotal, nullptr}, {"btnpay", Ctl::btnpay, &pay_},
+        {"btnexit", Ctl::btnexit, nullptr},  {"btnhelp", Ctl::btnhelp, nullptr},
+        {"btnabout", Ctl::btnabout, nullptr}, {"btnbet1", Ctl::btnbet1, &bet1_},
+        {"btnbet2", Ctl::btnbet2, &bet2_},   {"btnClose", Ctl::btnClose, nullptr},
+        {"btnminimize", Ctl::btnminimize, nullptr},
+    };
+    for (const ButtonDef& d : defs) {
+        auto* b = placed(new PictureButton(QString::fromLatin1(d.name), panel), d.name);
+        const Ctl ctl = d.ctl;
+        connect(b, &QAbstractButton::clicked, this, [this, ctl] {
+            controller_->click(ctl);
+            render();
+        });
+        if (d.name == std::string_view("btnClose")) b->setToolTip(QStringLiteral("Close"));
+        if (d.name == std::string_view("btnminimize")) b->setToolTip(QStringLiteral("Minimize"));
+        if (d.keep) *d.keep = b;
+        buttons_.push_back(b);
+    }
+    for (auto [name, ctl, tip] : {std::tuple{"Imwind", Ctl::Imwind, "Full screen / In Window"},
+                                  std::tuple{"Imminim", Ctl::Imminim, "Minimize"}}) {
+        auto* spot = placed(new HotSpot(panel), name);
+        spot->setToolTip(QString::fromLatin1(tip));
+        spot->clicked = [this, ctl = ctl] {
+            controller_->click(ctl);
+            render();
+        };
+    }
+
+    dealx_ = placed(new FramesView([](qreal s) { return QList<QImage>{art::renderDealCover(s)}; }, panel), "dealx");
+    payment_ = placed(new FramesView([](qreal s) { return art::renderPaymentFrames(s); }, panel), "payment");
+    payment_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    bonus_ = placed(new NumberView(panel), "RxLabel5");
+    jackPot_ = placed(new NumberView(panel), "RxLabel6");
+    credits_ = placed(new NumberView(panel), "RxLabel7");
+    bet_ = placed(new NumberView(panel), "RxLabel8");
+    duble_ = placed(new FramesView([](qreal s) { return art::renderDubleFrames(s); }, panel), "Duble");
+    topPrize_ = placed(new NumberView(panel), "RxLabel25");
+
+    static const char* captionNames[] = {"l1", "l2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10"};
+    static const char* valueNames[] = {"Lv1", "Lv2", "Lv3", "Lv4", "Lv5", "Lv6", "Lv7", "Lv8", "Lv9", "Lv10"};
+    for (int i = 0; i < 10; ++i) {
+        payCaptions_[static_cast<std::size_t>(i)] =
+            placed(new PayLineView(Qt::AlignLeft | Qt::AlignVCenter, panel), captionNames[i]);
+        payValues_[static_cast<std::size_t>(i)] =
+            placed(new PayLineView(Qt::AlignRight | Qt::AlignVCenter, panel), valueNames[i]);
+    }
+
+    static const char* cardNames[] = {"Im1", "Im2", "Im3", "Im4", "Im5"};
+    static const char* holdNames[] = {"lb1", "lb2", "lb3", "lb4", "lb5"};
+    for (int i = 0; i < 5; ++i) {
+        auto* card = placed(new CardView(panel), cardNames[i]);
+        const Ctl ctl = static_cast<Ctl>(static_cast<int>(Ctl::Im1) + i);
+        card->clicked = [this, ctl] {
+            controller_->click(ctl);
+            render();
+        };
+        cards_[static_cast<std::size_t>(i)] = card;
+        auto* hold = placed(new TextLine(TextLine::Look::HoldMarker, panel), holdNames[i]);
+        hold->setText(QStringLiteral("оставить"));
+        hold->setAttribute(Qt::WA_TransparentForMouseEvents);
+        holds_[static_cast<std::size_t>(i)] = hold;
+    }
+    message1_ = placed(new TextLine(TextLine::Look::Message, panel), "message1");
+    rxLabel24_ = placed(new TextLine(TextLine::Look::Message, panel), "RxLabel24");
+    message1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    rxLabel24_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // The risk-game tables and button rows; their games fill them.
+    rdBl_ = placed(new QWidget(panel), "RdBl");
+    rusRul_ = placed(new QWidget(panel), "RusRul");
+    panel3_ = placed(new QWidget(panel), "Panel3");
+    panel4_ = placed(new QWidget(panel), "Panel4");
+    image6_ = new HotSpot(rdBl_);
+    image6_->setObjectName(QStringLiteral("Image6"));
+    image6_->setGeometry(546, 8, 3, 3);
+    image6_->setCursor(Qt::ArrowCursor);
+    image6_->clicked = [this] {
+        controller_->click(Ctl::Image6);
+        render();
+    };
+
+    auto* intro = new FramesView([](qreal s) { return QList<QImage>{art::renderIntro(s)}; }, panel);
+    intro->setObjectName(QStringLiteral("Panel2"));
+    intro->setGeometry(0, 0, 800, 600);
+    intro->clicked = [this] {
+        controller_->click(Ctl::Panel2);
+        render();
+    };
+    panel2_ = intro;
+}
+
+void TTalvern::render() {
+    const Cabinet& cab = controller_->machine.cabinet;
+    auto show = [](QWidget* w, const Control& c) {
+        if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+        if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    };
+    show(deal_, cab.Deal);
+    show(bet1_, cab.btnbet1);
+    show(bet2_, cab.btnbet2);
+    show(pay_, cab.btnpay);
+    show(dealx_, cab.dealx);
+    payment_->setVisible(true);
+    if (!cab.payment.playing) {
+        paymentFrame_ = 0;
+        payment_->setFrame(cab.payment.frame);
+    }
+    bonus_->setText(cab.RxLabel5.text);
+    jackPot_->setText(cab.RxLabel6.text);
+    credits_->setText(cab.RxLabel7.text);
+    bet_->setText(cab.RxLabel8.text);
+    topPrize_->setText(cab.RxLabel25.text);
+    show(topPrize_, cab.RxLabel25);
+    show(duble_, cab.Duble);
+    duble_->setFrame(cab.Duble.frame);
+    for (std::size_t i = 0; i < 10; ++i) {
+        payCaptions_[i]->set(cab.payCaption[i].text, cab.payCaption[i].marked);
+        payValues_[i]->set(cab.payValue[i].text, cab.payValue[i].marked);
+        show(payCaptions_[i], cab.payCaption[i]);
+        show(payValues_[i], cab.payValue[i]);
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        const CardPlace& place = cab.Im[i];
+        cards_[i]->setPicture(place.picture);
+        show(cards_[i], place);
+        const Qt::CursorShape cursor = place.cursor == CardCursor::Hand ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
+        if (cards_[i]->cursor().shape() != cursor) cards_[i]->setCursor(cursor);
+        show(holds_[i], cab.lb[i]);
+    }
+    message1_->setText(cab.message1.text);
+    show(message1_, cab.message1);
+    rxLabel24_->setText(cab.RxLabel24.text);
+    show(rxLabel24_, cab.RxLabel24);
+    show(rdBl_, cab.RdBl);
+    show(rusRul_, cab.RusRul);
+    show(panel3_, cab.Panel3);
+    show(panel4_, cab.Panel4);
+    show(panel2_, cab.Panel2);
+}
+
+void TTalvern::animate() {
+    const Cabinet& cab = controller_->machine.cabinet;
+    if (cab.payment.playing) {
+        const int n = payment_->frameCount();
+        paymentFrame_ = n ? (paymentFrame_ + 1) % n : 0;
+        payment_->setFrame(paymentFrame_);
+    }
+}
+
+bool TTalvern::displayIsUsable(QWidget* owner) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return true;
+    if (screen->geometry().height() < 600) {
+        QMessageBox::warning(owner, QStringLiteral("Измените разрешение экрана"),
+                             QStringLiteral("Требуемое разрешение экрана не менее 800х600"));
+        return false;
+    }
+    if (screen->depth() < 15) {
+        QMessageBox::warning(owner, QStringLiteral("Измените цветовое разрешение"),
+                             QStringLiteral("Требуемое цветовое разрешение: High Color 65536."));
+        return false;
+    }
+    return true;
+}
+
+void TTalvern::fitView() {
+    const qreal scale = std::min(view_->width() / 800.0, view_->height() / 600.0);
+    if (scale <= 0) return;
+    setCabinetScale(scale);
+    view_->setTransform(QTransform::fromScale(scale, scale));
+    view_->centerOn(400, 300);
+}
+
+void TTalvern::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    view_->setGeometry(rect());
+    fitView();
+}
+
+void TTalvern::enterFullScreen() {
+    fullScreen_ = true;
+    showFullScreen();
+}
+
+void TTalvern::leaveFullScreen() {
+    if (!fullScreen_) return;
+    fullScreen_ = false;
+    showNormal();
+    resize(800, 600);
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(400, 300));
+    controller_->machine.cabinet.Panel2.visible = false;
+    render();
+}
+
+void TTalvern::toggleFullScreen() {
+    if (fullScreen_) leaveFullScreen();
+    else enterFullScreen();
+}
+
+void TTalvern::minimize() {
+    leaveFullScreen();
+    showMinimized();
+}
+
+bool TTalvern::ask(const QString& question) {
+    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TTalvern::openAddress(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+
+void TTalvern::openHelp() {
+    // The help page ships beside the program: installed under share/, or in
+    // the source tree when run from a build folder.
+    const QString app = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {
+        app + QStringLiteral("/../share/talvern/help/index.html"),
+        QStringLiteral(TALVERN_SOURCE_ASSETS "/help/index.html"),
+    };
+    for (const QString& path : candidates) {
+        if (QFileInfo::exists(path)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+            return;
+        }
+    }
+}
+
+bool TTalvern::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        controller_->keyPressed(static_cast<QKeyEvent*>(e)->key());
+        render();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TTalvern::closeEvent(QCloseEvent* e) {
+    if (controller_->depth() > 0 || pacer_.waiting()) {
+        // A flow is waiting: let it unwind first, then close for real.
+        closePending_ = true;
+        pacer_.abortWaits();
+        e->ignore();
+        return;
+    }
+    pacer_.resume();
+    closePending_ = false;
+    controller_->machine.play(SoundId::Home);
+    e->accept();
+}
+
+} // namespace talvern

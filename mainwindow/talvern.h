@@ -1,0 +1,98 @@
+#pragma once
+// TTalvern, the main window: the 800 x 600 cabinet on Panel1, shown 1:1 in a
+// window or scaled to fill the screen (aspect kept, black bars). It renders
+// the controller's presentation model and forwards clicks and keys.
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+#include "controller.h"
+#include "qtpacer.h"
+
+class QGraphicsScene;
+class QGraphicsView;
+class QTimer;
+
+namespace talvern {
+
+class CardView;
+class FramesView;
+class HotSpot;
+class NumberView;
+class PayLineView;
+class PictureButton;
+class TextLine;
+
+namespace media {
+class QtSoundPlayer;
+}
+
+class SystemClock : public Clock {
+public:
+    std::uint32_t millisecondsOfDayUtc() override;
+};
+
+class TTalvern : public QWidget, private WindowPort {
+public:
+    explicit TTalvern(QWidget* parent = nullptr);
+    ~TTalvern() override;
+
+    // The screen checks of start-up: false (after telling the player why)
+    // when the screen is too small or has too few colours.
+    static bool displayIsUsable(QWidget* owner);
+
+    Controller& controller() { return *controller_; }
+    QtPacer& pacer() { return pacer_; }
+    bool fullScreenMode() const { return fullScreen_; }
+    void enterFullScreen();
+    void leaveFullScreen();
+    void render();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // WindowPort
+    bool ask(const QString& question) override;
+    void openAddress(const QString& url) override;
+    void openHelp() override;
+    void showAbout() override {}
+    void showTotals() override {}
+    void showSettings() override {}
+    void minimize() override;
+    void toggleFullScreen() override;
+    void closeWindow() override { close(); }
+
+    void buildPanel();
+    void fitView();
+    void animate();
+
+    QtPacer pacer_;
+    SystemClock clock_;
+    std::unique_ptr<media::QtSoundPlayer> sound_;
+    std::unique_ptr<Controller> controller_;
+
+    QGraphicsScene* scene_ = nullptr;
+    QGraphicsView* view_ = nullptr;
+    QWidget* panel1_ = nullptr;
+    QWidget* panel2_ = nullptr;
+    std::array<CardView*, 5> cards_{};
+    std::array<TextLine*, 5> holds_{};
+    std::array<PayLineView*, 10> payCaptions_{}, payValues_{};
+    NumberView *bonus_ = nullptr, *jackPot_ = nullptr, *credits_ = nullptr, *bet_ = nullptr, *topPrize_ = nullptr;
+    TextLine *message1_ = nullptr, *rxLabel24_ = nullptr;
+    FramesView *dealx_ = nullptr, *payment_ = nullptr, *duble_ = nullptr;
+    PictureButton *deal_ = nullptr, *bet1_ = nullptr, *bet2_ = nullptr, *pay_ = nullptr;
+    QList<PictureButton*> buttons_;
+    QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
+    HotSpot* image6_ = nullptr;
+    QTimer* animation_ = nullptr;
+    int paymentFrame_ = 0;
+    bool fullScreen_ = false;
+    bool closePending_ = false;
+};
+
+} // namespace talvern
