@@ -22,7 +22,7 @@ void QtPacer::wait(int ms, bool ignoreInput) {
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(ms);
+    timer.start(static_cast<int>(ms * timeScale_));
     loops_.push_back(&loop);
     if (ignoreInput) ++holding_;
     loop.exec();

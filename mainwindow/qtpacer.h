@@ -27,6 +27,9 @@ public:
     void hold(int ms) override { wait(ms, true); }
     void processEvents() override;
 
+    // Tests of the window binding run the waits faster (0: no waiting at all).
+    void setTimeScale(double scale) { timeScale_ = scale; }
+
     void abortWaits();
     void resume() { aborting_ = false; }
     bool aborting() const { return aborting_; }
@@ -41,6 +44,7 @@ private:
     std::vector<QEventLoop*> loops_;
     int holding_ = 0;
     bool aborting_ = false;
+    double timeScale_ = 1.0;
 };
 
 } // namespace talvern

@@ -43,6 +43,7 @@ public:
     static bool displayIsUsable(QWidget* owner);
 
     Controller& controller() { return *controller_; }
+    QWidget* panel1() const { return panel1_; }
     QtPacer& pacer() { return pacer_; }
     bool fullScreenMode() const { return fullScreen_; }
     void enterFullScreen();

@@ -1,0 +1,119 @@
+// The cabinet window's binding: controls where the layout puts them, clicks
+// reaching the flows and the model reaching the widgets, and a close while a
+// flow waits unwinding cleanly.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "cabinetart.h"
+#include "talvern.h"
+#include "widgets.h"
+
+using namespace talvern;
+
+namespace {
+
+QWidget* child(TTalvern& w, const char* name) { return w.panel1()->findChild<QWidget*>(QString::fromLatin1(name)); }
+
+void click(QWidget* w) {
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+}
+
+} // namespace
+
+TEST(CabinetWindow, EveryControlSitsAtItsPlace) {
+    TTalvern w;
+    for (const char* name : {"Deal", "dealx", "btnoptions", "btntotal", "btnpay", "payment", "btnexit", "btnhelp",
+                             "btnabout", "btnbet1", "btnbet2", "btnClose", "btnminimize", "Imwind", "Imminim", "Im1",
+                             "Im5", "lb1", "lb5", "RxLabel5", "RxLabel6", "RxLabel7", "RxLabel8", "RxLabel25", "Duble",
+                             "message1", "RxLabel24", "l1", "L10", "Lv1", "Lv10", "RdBl", "RusRul", "Panel3",
+                             "Panel4"}) {
+        QWidget* c = child(w, name);
+        ASSERT_NE(c, nullptr) << name;
+        EXPECT_EQ(c->geometry(), art::controlRect(QString::fromLatin1(name))) << name;
+    }
+    EXPECT_EQ(child(w, "Im5")->geometry().top(), 321);
+    EXPECT_EQ(child(w, "Deal")->geometry(), QRect(342, 510, 134, 79));
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST(CabinetWindow, ClicksPlayAGameAndTheWidgetsFollowTheModel) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    Controller& c = w.controller();
+    QWidget* intro = child(w, "Panel2");
+    EXPECT_TRUE(intro->isVisible());
+    click(intro);
+    EXPECT_FALSE(intro->isVisible());
+    EXPECT_TRUE(child(w, "dealx")->isVisible());
+
+    click(child(w, "btnpay"));
+    EXPECT_EQ(c.machine.state.credits, 100);
+    EXPECT_FALSE(child(w, "dealx")->isVisible());
+
+    click(child(w, "Deal"));  // runs the whole first deal
+    EXPECT_EQ(c.machine.state.credits, 99);
+    EXPECT_EQ(c.machine.state.phase, Phase::Dealt);
+    for (int i = 0; i < 5; ++i) {
+        QWidget* hold = child(w, ("lb" + std::to_string(i + 1)).c_str());
+        EXPECT_EQ(hold->isVisible(), c.machine.state.held[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(child(w, ("Im" + std::to_string(i + 1)).c_str())->cursor().shape(), Qt::PointingHandCursor);
+    }
+    const bool was = c.machine.state.held[2];
+    click(child(w, "Im3"));
+    EXPECT_NE(c.machine.state.held[2], was);
+    EXPECT_EQ(child(w, "lb3")->isVisible(), c.machine.state.held[2]);
+
+    click(child(w, "btnbet2"));
+    EXPECT_EQ(c.machine.state.bet, 2);
+    EXPECT_EQ(c.machine.state.phase, Phase::Settled);  // the game was abandoned
+    EXPECT_EQ(child(w, "Im1")->cursor().shape(), Qt::ForbiddenCursor);
+}
+
+TEST(CabinetWindow, ClosingWhileAFlowWaitsUnwindsFirst) {
+    TTalvern w;
+    w.pacer().setTimeScale(0.1);  // the first deal waits 30 ms before turning cards
+    w.show();
+    click(child(w, "btnpay"));
+    bool closedDuringDeal = false;
+    QTimer::singleShot(10, &w, [&] {
+        closedDuringDeal = w.controller().depth() > 0;
+        w.close();
+    });
+    click(child(w, "Deal"));
+    // the deal stopped at its wait; the close went through after it unwound
+    QTest::qWait(20);
+    EXPECT_TRUE(closedDuringDeal);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.controller().depth(), 0);
+    EXPECT_EQ(w.controller().machine.state.phase, Phase::Settled);
+}
+
+TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
+    TTalvern w;
+    w.show();
+    w.enterFullScreen();
+    QTest::qWait(20);
+    EXPECT_TRUE(w.fullScreenMode());
+    w.resize(1600, 1200);  // what a full screen of that size gives the window
+    QTest::qWait(20);
+    EXPECT_NEAR(cabinetScale(), 2.0, 1e-9);
+    w.leaveFullScreen();
+    QTest::qWait(20);
+    EXPECT_FALSE(w.fullScreenMode());
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

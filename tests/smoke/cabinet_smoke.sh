@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb, loads credits, deals and draws by
+# clicking, and checks it is still running and answering.
+set -euo pipefail
+bin=$1
+out=${2:-}
+if [ -z "${TALVERN_SMOKE_INNER:-}" ]; then
+  export TALVERN_SMOKE_INNER=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+home=$(mktemp -d)
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
+"$bin" >/dev/null 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$home"' EXIT
+wid=
+for _ in $(seq 1 50); do
+  for w in $(xdotool search --onlyvisible --name Talvern 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    if [ "$WIDTH" -ge 800 ]; then wid=$w; break 2; fi
+  done
+  sleep 0.2
+done
+[ -n "$wid" ] || { echo "no cabinet window"; exit 1; }
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.4}"; }
+click 400 300        # the intro picture
+click 583 535        # ЗАРЯДИТЬ
+click 409 549 2.5    # раздать: the first deal
+click 128 400        # toggle the first card's hold
+click 409 549 2.5    # раздать: the draw
+[ -n "$out" ] && import -window "$wid" "$out"
+kill -0 $pid || { echo "the program died"; exit 1; }
+xdotool getwindowname "$wid" >/dev/null
+echo "cabinet smoke test: running after a whole game"
