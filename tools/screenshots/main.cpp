@@ -1,0 +1,69 @@
+// Renders the cabinet in chosen states for the documentation:
+//   talvern-screenshots OUTDIR
+// writes idle.png, dealt.png, win.png and fullscreen-win.png.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include "hands.h"
+#include "talvern.h"
+
+using namespace talvern;
+
+namespace {
+
+void save(QWidget& w, const QString& path) {
+    QApplication::processEvents();
+    w.grab().save(path);
+}
+
+// Deals, then puts a chosen final hand on the table with all five held and
+// draws it, saving the cabinet while the win is on show.
+void win(TTalvern& w, const Hand& hand, const QString& path) {
+    Controller& c = w.controller();
+    Machine& m = c.machine;
+    c.click(Ctl::Deal);
+    m.state.hand = hand;
+    for (int i = 0; i < 5; ++i) {
+        m.showCard(i, hand[static_cast<std::size_t>(i)]);
+        m.setHeld(i, true);
+    }
+    QTimer::singleShot(900, &w, [&w, path] { save(w, path); });
+    c.click(Ctl::Deal);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    TTalvern w;
+    w.show();
+    Controller& c = w.controller();
+    save(w, out + "/intro.png");
+    c.click(Ctl::Panel2);
+    c.click(Ctl::btnpay);
+    c.click(Ctl::btnbet2);
+    c.click(Ctl::btnbet2);
+    save(w, out + "/idle.png");
+
+    // a dealt hand with the machine's proposed holds: seed a pair of kings
+    c.machine.options.riskChoice = RiskChoice::None;
+    c.click(Ctl::Deal);
+    c.machine.state.hand = test::hand("KH 7B KK 2V 9H");
+    for (int i = 0; i < 5; ++i) c.machine.showCard(i, c.machine.state.hand[static_cast<std::size_t>(i)]);
+    c.machine.state.phase = Phase::Dealt;
+    c.game.evaluate();
+    w.render();
+    save(w, out + "/dealt.png");
+
+    win(w, test::hand("8H 9H 1H JH QH"), out + "/win.png");
+
+    w.resize(1280, 800);  // a full screen of 1280 x 800: scaled, black bars at the sides
+    QApplication::processEvents();
+    win(w, test::hand("AH AB AK 5V 5H"), out + "/fullscreen-win.png");
+    return 0;
+}
