@@ -7,11 +7,15 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "census.h"
 #include "dealing.h"
 #include "evaluator.h"
+#include "final_hand_counts.h"
+#include "hold_analyzer.h"
 #include "paytable.h"
+#include "return_calculator.h"
 
 namespace talvern::odds {
 namespace {
@@ -26,8 +30,13 @@ constexpr const char* kUsage =
     "       talvern-odds classify VARIANT dealt|drawn C1 C2 C3 C4 C5   (or - to read hands from stdin)\n"
     "       talvern-odds deal VARIANT SEED FORTUNE\n"
     "       talvern-odds draw VARIANT SEED ROLL FORTUNE C1 C2 C3 C4 C5 HELD\n"
+    "       talvern-odds hold VARIANT C1 C2 C3 C4 C5 [--pays P1/../P9] [--charge once|twice]\n"
+    "       talvern-odds return VARIANT [--pays P1/../P9] [--charge once|twice]\n"
     "VARIANT: joker, jacks or deuces; Cn: card codes 0..52 (0 the joker, 13*suit+rank,\n"
-    "suits hearts, diamonds, clubs, spades); HELD: five 0/1 characters.\n";
+    "suits hearts, diamonds, clubs, spades); HELD: five 0/1 characters.\n"
+    "--pays: the multipliers of pay-table lines 1..9 (or 10) in line order;\n"
+    "--charge: twice (default, this machine: the draw charges the bet again unless\n"
+    "all five cards are held) or once (only the deal charges).\n";
 
 const char* variantName(Variant v) {
     switch (v) {
@@ -203,6 +212,119 @@ int cmdDraw(const std::vector<std::string>& a, std::ostream& out) {
     return 0;
 }
 
+// ---- exact odds ------------------------------------------------------------
+
+constexpr int kDecimals = 9;
+constexpr int kReturnDecimals = 12;
+constexpr long long kMaxMultiplier = 1000000;
+
+struct OddsOptions {
+    std::optional<std::vector<int>> pays;
+    Charge charge = Charge::Twice;
+};
+
+std::vector<int> parsePays(const std::string& s) {
+    std::vector<int> lines;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t slash = s.find('/', from);
+        const std::string word = s.substr(from, slash == std::string::npos ? std::string::npos : slash - from);
+        const long long m = parseInteger(word, "pay multiplier");
+        if (m < 0 || m > kMaxMultiplier)
+            throw UsageError("pay multiplier " + word + " is outside 0.." + std::to_string(kMaxMultiplier));
+        lines.push_back(static_cast<int>(m));
+        if (slash == std::string::npos) break;
+        from = slash + 1;
+    }
+    if (lines.size() != 9 && lines.size() != 10)
+        throw UsageError("--pays '" + s + "' must give 9 or 10 multipliers separated by /");
+    return lines;
+}
+
+// The options after the positional arguments, from index `from` on.
+OddsOptions parseOddsOptions(const std::vector<std::string>& a, std::size_t from) {
+    OddsOptions o;
+    for (std::size_t i = from; i < a.size(); ++i) {
+        const std::string& opt = a[i];
+        if (opt != "--pays" && opt != "--charge") throw UsageError("unknown argument '" + opt + "'");
+        if (i + 1 >= a.size()) throw UsageError(opt + " needs a value");
+        const std::string& value = a[++i];
+        if (opt == "--pays") {
+            o.pays = parsePays(value);
+        } else if (value == "once") {
+            o.charge = Charge::Once;
+        } else if (value == "twice") {
+            o.charge = Charge::Twice;
+        } else {
+            throw UsageError("--charge '" + value + "' must be once or twice");
+        }
+    }
+    return o;
+}
+
+PayScale paysFor(Variant v, const OddsOptions& o) { return o.pays ? PayScale(v, *o.pays) : PayScale(v); }
+
+const char* chargeName(Charge c) { return c == Charge::Once ? "once" : "twice"; }
+
+int oddsThreads() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores >= 2 ? 2 : 1;
+}
+
+std::string exactText(const Fraction& f) { return f.decimal(kDecimals) + " (" + f.text() + ")"; }
+
+int cmdHold(const std::vector<std::string>& a, std::ostream& out) {
+    if (a.size() < 7) throw UsageError("hold takes VARIANT and five card codes");
+    const Variant v = parseVariant(a[1]);
+    const Hand hand = parseHand(v, a, 2);
+    const OddsOptions o = parseOddsOptions(a, 7);
+    const PayScale pays = paysFor(v, o);
+
+    const FinalHandCounts counts(v, oddsThreads());
+    const Outcomes& outcomes = counts.outcomes();
+    out << "hand " << variantName(v);
+    for (Card c : hand) out << ' ' << c;
+    out << " pays " << pays.text() << " charge " << chargeName(o.charge) << '\n';
+    for (const HoldResult& r : HoldAnalyzer(counts).rank(hand, pays, o.charge)) {
+        std::string mask, held;
+        for (int i = 0; i < 5; ++i) {
+            mask += r.keeps(i) ? '1' : '0';
+            if (r.keeps(i)) held += (held.empty() ? "" : ",") + std::to_string(hand[static_cast<std::size_t>(i)]);
+        }
+        out << mask << " held=" << (held.empty() ? "-" : held) << " ev=" << exactText(r.expectedPay())
+            << " net=" << exactText(r.net());
+        for (int s = 0; s < outcomes.count(); ++s) out << ' ' << outcomes.label(s) << '=' << r.counts[static_cast<std::size_t>(s)];
+        out << " draws=" << r.draws << '\n';
+    }
+    return 0;
+}
+
+int cmdReturn(const std::vector<std::string>& a, std::ostream& out) {
+    if (a.size() < 2) throw UsageError("return takes VARIANT");
+    const Variant v = parseVariant(a[1]);
+    const OddsOptions o = parseOddsOptions(a, 2);
+    const PayScale pays = paysFor(v, o);
+
+    const auto start = std::chrono::steady_clock::now();
+    const FinalHandCounts counts(v, oddsThreads());
+    const ReturnResult r = ReturnCalculator(counts).compute(pays, o.charge, oddsThreads());
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+
+    const Outcomes& outcomes = counts.outcomes();
+    out << "variant " << variantName(v) << " pays " << pays.text() << " charge " << chargeName(o.charge) << '\n';
+    out << "games " << r.games << " suit-classes " << r.dealClasses << '\n';
+    const Fraction ret = r.returnPerCredit();
+    out << "return " << ret.decimal(kReturnDecimals) << " (" << ret.text() << ")\n";
+    out << "pay-per-game " << exactText(r.payPerGame()) << '\n';
+    out << "charge-per-game " << exactText(r.chargePerGame()) << '\n';
+    out << "hit " << exactText(r.hitFrequency()) << '\n';
+    for (int s = 0; s < outcomes.count(); ++s)
+        out << "class " << outcomes.label(s) << ' ' << exactText(r.slotFrequency(s)) << '\n';
+    out << "hold-all " << exactText(r.holdAllShare()) << '\n';
+    out << "seconds " << std::fixed << std::setprecision(3) << took.count() << '\n';
+    return 0;
+}
+
 } // namespace
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -216,6 +338,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (cmd == "classify") return cmdClassify(args, in, out, err);
         if (cmd == "deal") return cmdDeal(args, out);
         if (cmd == "draw") return cmdDraw(args, out);
+        if (cmd == "hold") return cmdHold(args, out);
+        if (cmd == "return") return cmdReturn(args, out);
         throw UsageError("unknown command '" + cmd + "' (try --help)");
     } catch (const UsageError& e) {
         err << "talvern-odds: " << e.what() << '\n';
