@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "cabinetart.h"
+#include "media/sounds/musicplayer.h"
 #include "media/sounds/soundplayer.h"
 #include "widgets.h"
 
@@ -78,6 +79,21 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     sound_ = std::make_unique<media::QtSoundPlayer>();
     controller_ = std::make_unique<Controller>(pacer_, *sound_, clock_, static_cast<WindowPort&>(*this));
     pacer_.setRender([this] { render(); });
+
+    musicPlayer_ = std::make_unique<media::FluidMusicPlayer>();
+    music_ = std::make_unique<Music>(*musicPlayer_, controller_->machine.options.soundOn);
+    timer1_ = new QTimer(this);
+    timer1_->setSingleShot(true);
+    timer1_->setInterval(Music::kPlayMs);
+    connect(timer1_, &QTimer::timeout, this, [this] { music_->timerFired(); });
+    music_->setTimer([this](bool run) { run ? timer1_->start() : timer1_->stop(); });
+    controller_->machine.music = music_.get();
+
+    timer2_ = new QTimer(this);
+    timer2_->setSingleShot(true);
+    connect(timer2_, &QTimer::timeout, this, [this] {
+        controller_->timeLimitReached();
+    });
     controller_->setUnwoundCallback([this] {
         if (closePending_) QTimer::singleShot(0, this, [this] { close(); });
     });
@@ -306,6 +322,19 @@ void TTalvern::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     view_->setGeometry(rect());
     fitView();
+}
+
+void TTalvern::setTimeLimit(int minutes) {
+    timer2_->stop();
+    if (minutes > 0) timer2_->start(minutes * 60000);
+}
+
+void TTalvern::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        controller_->machine.refreshPayValues();
+        render();
+    }
 }
 
 void TTalvern::enterFullScreen() {

@@ -26,6 +26,7 @@ class TextLine;
 
 namespace media {
 class QtSoundPlayer;
+class FluidMusicPlayer;
 }
 
 class SystemClock : public Clock {
@@ -46,12 +47,16 @@ public:
     QWidget* panel1() const { return panel1_; }
     QtPacer& pacer() { return pacer_; }
     bool fullScreenMode() const { return fullScreen_; }
+    // The time limit of the settings: the game ends after this many minutes
+    // (0: no limit).
+    void setTimeLimit(int minutes);
     void enterFullScreen();
     void leaveFullScreen();
     void render();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -74,7 +79,11 @@ private:
     QtPacer pacer_;
     SystemClock clock_;
     std::unique_ptr<media::QtSoundPlayer> sound_;
+    std::unique_ptr<media::FluidMusicPlayer> musicPlayer_;
     std::unique_ptr<Controller> controller_;
+    std::unique_ptr<Music> music_;
+    QTimer* timer1_ = nullptr;  // the music's 152 s
+    QTimer* timer2_ = nullptr;  // the time limit
 
     QGraphicsScene* scene_ = nullptr;
     QGraphicsView* view_ = nullptr;

@@ -3,6 +3,7 @@
 // options of the settings, the card image table, the random source and the
 // ports to the world. The display primitives keep state and display in step.
 #include "cabinet.h"
+#include "music.h"
 #include "machine.h"
 #include "pacer.h"
 #include "paytable.h"
@@ -24,6 +25,7 @@ public:
     Pacer& pacer;
     SoundPort& sound;
     Clock& clock;
+    Music* music = nullptr;  // the window's music player, when there is one
 
     // number displays
     void setCredits(int v);
