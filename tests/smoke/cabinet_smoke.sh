@@ -8,13 +8,15 @@ if [ -z "${TALVERN_SMOKE_INNER:-}" ]; then
   export TALVERN_SMOKE_INNER=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
+# the real program on the real (virtual) display, whatever the test run set
+export QT_QPA_PLATFORM=xcb
 home=$(mktemp -d)
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 "$bin" >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$home"' EXIT
 wid=
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
   for w in $(xdotool search --onlyvisible --name Talvern 2>/dev/null); do
     eval "$(xdotool getwindowgeometry --shell "$w")"
     if [ "$WIDTH" -ge 800 ]; then wid=$w; break 2; fi
