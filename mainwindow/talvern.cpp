@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "cabinetart.h"
+#include "jackpotwindow.h"
 #include "media/sounds/musicplayer.h"
 #include "media/sounds/soundplayer.h"
 #include "widgets.h"
@@ -94,6 +95,7 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     connect(timer2_, &QTimer::timeout, this, [this] {
         controller_->timeLimitReached();
     });
+    controller_->game.setJackPotWindow([this] { openJackPot(); });
     controller_->setUnwoundCallback([this] {
         if (closePending_) QTimer::singleShot(0, this, [this] { close(); });
     });
@@ -294,6 +296,18 @@ void TTalvern::animate() {
     }
 }
 
+void TTalvern::openJackPot() {
+    if (!jackPotWindow_) jackPotWindow_ = new TAboutBox4(controller_->machine, this);
+    pacer_.setRender([this] {
+        render();
+        jackPotWindow_->render();
+    });
+    jackPotWindow_->play();
+    pacer_.setRender([this] { render(); });
+    render();
+    if (pacer_.aborting()) throw Unwind{};
+}
+
 bool TTalvern::displayIsUsable(QWidget* owner) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return true;
@@ -398,6 +412,7 @@ void TTalvern::closeEvent(QCloseEvent* e) {
         // A flow is waiting: let it unwind first, then close for real.
         closePending_ = true;
         pacer_.abortWaits();
+        if (jackPotWindow_ && jackPotWindow_->isVisible()) jackPotWindow_->abandon();
         e->ignore();
         return;
     }

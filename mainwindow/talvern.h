@@ -23,6 +23,7 @@ class NumberView;
 class PayLineView;
 class PictureButton;
 class TextLine;
+class TAboutBox4;
 
 namespace media {
 class QtSoundPlayer;
@@ -73,6 +74,7 @@ private:
     void closeWindow() override { close(); }
 
     void buildPanel();
+    void openJackPot();
     void fitView();
     void animate();
 
@@ -99,6 +101,7 @@ private:
     QList<PictureButton*> buttons_;
     QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
     HotSpot* image6_ = nullptr;
+    TAboutBox4* jackPotWindow_ = nullptr;
     QTimer* animation_ = nullptr;
     int paymentFrame_ = 0;
     bool fullScreen_ = false;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "cabinetart.h"
+#include "jackpotwindow.h"
 #include "talvern.h"
 #include "widgets.h"
 
@@ -109,6 +110,27 @@ TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     EXPECT_FALSE(w.fullScreenMode());
     EXPECT_EQ(w.size(), QSize(800, 600));
     EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
+}
+
+TEST(JackPotWindow, OnlyTheGameClosesIt) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.controller().machine.options.fortune[3] = -100;  // every guess wrong
+    TAboutBox4 box(w.controller().machine, &w);
+    EXPECT_EQ(box.size(), QSize(471, 455));
+    EXPECT_EQ(box.windowTitle(), "Jack Pot");
+    EXPECT_FALSE(box.windowFlags() & Qt::WindowCloseButtonHint);
+    box.flow().open();
+    box.show();
+    box.close();
+    QTest::keyClick(&box, Qt::Key_Escape);  // any key skips the count-up, none closes
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_TRUE(box.flow().view.yesVisible);
+    click(box.findChild<QWidget*>(QStringLiteral("Image1")));
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(232, 320));  // "Да!"
+    EXPECT_TRUE(box.flow().closed());
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(w.controller().machine.cabinet.RxLabel6.text, "10000");
 }
 
 int main(int argc, char** argv) {

@@ -3,9 +3,12 @@
 // writes idle.png, dealt.png, win.png and fullscreen-win.png.
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 #include "hands.h"
+#include "jackpotwindow.h"
 #include "talvern.h"
 
 using namespace talvern;
@@ -65,5 +68,26 @@ int main(int argc, char** argv) {
     w.resize(1280, 800);  // a full screen of 1280 x 800: scaled, black bars at the sides
     QApplication::processEvents();
     win(w, test::hand("AH AB AK 5V 5H"), out + "/fullscreen-win.png");
+
+    // the Jack Pot window after five of a kind: counting up, then a guess
+    w.resize(800, 600);
+    QApplication::processEvents();
+    c.machine.options.fortune[3] = 100;
+    QTimer::singleShot(4000, [&] {
+        QWidget* jp = QApplication::activeModalWidget();
+        if (!jp) return;
+        jp->grab().save(out + "/jackpot-countup.png");
+        QTest::keyClick(jp, Qt::Key_Space);
+        QApplication::processEvents();
+        QTest::mouseClick(jp->findChild<QWidget*>(QStringLiteral("Image2")), Qt::LeftButton);
+        QApplication::processEvents();
+        jp->grab().save(out + "/jackpot-guess.png");
+        QTimer::singleShot(500, [jp, out] {
+            jp->grab().save(out + "/jackpot-paid.png");
+            if (auto* box = dynamic_cast<TAboutBox4*>(jp)) box->abandon();
+        });
+        QTest::mouseClick(jp, Qt::LeftButton, {}, QPoint(232, 320));  // "Да!"
+    });
+    win(w, test::hand("AH AB AK AV PP"), out + "/win-five.png");
     return 0;
 }

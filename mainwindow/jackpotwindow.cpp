@@ -1,0 +1,149 @@
+#include "jackpotwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "cabinetart.h"
+#include "widgets.h"
+
+namespace talvern {
+
+namespace {
+void lettering(QPainter& p, const QRectF& r, const QString& text, int px, QColor colour, Qt::Alignment a) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(px);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0, 200));
+    p.drawText(r.translated(1.5, 1.5), a, text);
+    p.setPen(colour);
+    p.drawText(r, a, text);
+}
+const QColor kGold(255, 214, 72);
+} // namespace
+
+TAboutBox4::TAboutBox4(Machine& machine, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), flow_(machine) {
+    setObjectName(QStringLiteral("AboutBox4"));
+    setWindowTitle(QStringLiteral("Jack Pot"));
+    setFixedSize(471, 455);
+    setModal(true);
+    const int xs[] = {32, 176, 320};
+    for (int i = 0; i < 3; ++i) {
+        auto* card = new CardView(this);
+        card->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        card->setGeometry(xs[i], 80, 117, 157);
+        card->setCursor(Qt::PointingHandCursor);
+        card->clicked = [this, i] {
+            flow_.cardClick(i);
+            after();
+        };
+        cards_[static_cast<std::size_t>(i)] = card;
+    }
+    shuffle_ = new QTimer(this);
+    shuffle_->setInterval(JackPotFlow::kShuffleMs);
+    connect(shuffle_, &QTimer::timeout, this, [this] {
+        flow_.shuffleTick();
+        after();
+    });
+    countUp_ = new QTimer(this);
+    countUp_->setInterval(JackPotFlow::kCountUpMs);
+    connect(countUp_, &QTimer::timeout, this, [this] {
+        flow_.countUpTick();
+        after();
+    });
+}
+
+void TAboutBox4::play() {
+    flow_.open();
+    render();
+    if (QWidget* p = parentWidget()) move(p->screen()->availableGeometry().center() - rect().center());
+    exec();
+}
+
+void TAboutBox4::abandon() {
+    flow_.close();
+    shuffle_->stop();
+    countUp_->stop();
+    done(0);
+}
+
+void TAboutBox4::after() {
+    render();
+    if (flow_.closed() && isVisible()) {
+        shuffle_->stop();
+        countUp_->stop();
+        done(0);
+    }
+}
+
+void TAboutBox4::render() {
+    const JackPotView& v = flow_.view;
+    for (std::size_t i = 0; i < 3; ++i) {
+        cards_[i]->setPicture(v.cards[i]);
+        cards_[i]->setEnabled(v.cardsEnabled[i]);
+    }
+    if (v.shuffleTimer != shuffle_->isActive()) v.shuffleTimer ? shuffle_->start() : shuffle_->stop();
+    if (v.countUpTimer != countUp_->isActive()) v.countUpTimer ? countUp_->start() : countUp_->stop();
+    if (QWidget* main = parentWidget()) main->update();
+    update();
+}
+
+void TAboutBox4::paintEvent(QPaintEvent*) {
+    const JackPotView& v = flow_.view;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), v.yellow ? QColor(255, 255, 0) : Qt::black);
+    lettering(p, QRectF(104, 12, 160, 30), QStringLiteral("Jack Pot:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
+    art::paintNumberDisplay(p, QRectF(272, 8, 177, 36), v.amount);
+    if (v.findJokerVisible)
+        lettering(p, QRectF(0, 46, width(), 28), QStringLiteral("Найди джокера"), 20, QColor(120, 230, 120), Qt::AlignCenter);
+    const int xs[] = {32, 176, 320};
+    for (int i = 0; i < 3; ++i)
+        if (v.sure[static_cast<std::size_t>(i)])
+            lettering(p, QRectF(xs[i], 250, 117, 30), QStringLiteral("уверен?"), 18, kGold, Qt::AlignCenter);
+    if (v.yesVisible) {
+        const auto state = v.yesEnabled ? art::ButtonState::Normal : art::ButtonState::Disabled;
+        const QImage img = art::renderCaptionButton(yesRect_.size(), QStringLiteral("Да!"), state, devicePixelRatioF(),
+                                                    art::ButtonTone::Red);
+        p.drawImage(yesRect_, img);
+    }
+    if (v.winVisible) {
+        lettering(p, QRectF(104, 362, 200, 36), QStringLiteral("Выигрыш:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
+        art::paintNumberDisplay(p, QRectF(272, 360, 177, 36), v.paid);
+    }
+    if (v.pressAnyKeyVisible)
+        lettering(p, QRectF(0, height() - 36, width(), 28), QStringLiteral("нажми любую клавишу"), 16,
+                  QColor(220, 220, 220), Qt::AlignCenter);
+}
+
+void TAboutBox4::mousePressEvent(QMouseEvent* e) {
+    if (yesRect_.contains(e->position().toPoint())) {
+        flow_.confirm();
+        after();
+    }
+}
+
+void TAboutBox4::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F4 && (e->modifiers() & Qt::AltModifier)) {
+        QApplication::beep();
+        return;
+    }
+    if (e->key() == Qt::Key_Alt || e->key() == Qt::Key_Shift || e->key() == Qt::Key_Control) return;
+    flow_.keyPressed(e->key() == Qt::Key_F12);
+    after();
+}
+
+void TAboutBox4::closeEvent(QCloseEvent* e) {
+    // Only the game closes this window (Alt+F4 from the desktop is refused).
+    if (flow_.closed()) e->accept();
+    else {
+        QApplication::beep();
+        e->ignore();
+    }
+}
+
+} // namespace talvern

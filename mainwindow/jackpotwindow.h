@@ -1,0 +1,43 @@
+#pragma once
+// TAboutBox4, the Jack Pot window: black, 471 x 455, no close box. It shows
+// JackPotFlow's view, runs its two timers and forwards clicks and keys.
+#include <QDialog>
+
+#include <array>
+
+#include "jackpot.h"
+
+class QTimer;
+
+namespace talvern {
+
+class CardView;
+
+class TAboutBox4 : public QDialog {
+public:
+    TAboutBox4(Machine& machine, QWidget* parent);
+
+    JackPotFlow& flow() { return flow_; }
+    // Opens modally and returns when the game is over.
+    void play();
+    // The program is closing: pay what was won and close at once.
+    void abandon();
+    void render();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override {}  // Esc does not close it either
+
+private:
+    void after();  // render, and close when the flow has closed
+    JackPotFlow flow_;
+    std::array<CardView*, 3> cards_{};
+    QTimer* shuffle_ = nullptr;
+    QTimer* countUp_ = nullptr;
+    QRect yesRect_{160, 304, 145, 33};
+};
+
+} // namespace talvern

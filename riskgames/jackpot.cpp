@@ -1,0 +1,156 @@
+#include "jackpot.h"
+
+#include <cstdlib>
+
+namespace talvern {
+
+namespace {
+constexpr Card kJokerFace = kJoker;
+constexpr Card kOtherFace = 14;  // the ace of diamonds
+} // namespace
+
+void JackPotFlow::open() {
+    view = JackPotView{};
+    view.cards = {faceName(kOtherFace), faceName(kOtherFace), faceName(kJokerFace)};
+    view.shuffleTimer = view.countUpTimer = true;
+    amountAtOpen_ = m_.cabinet.RxLabel6.text.toInt();
+    countedUp_ = 0;
+    countDown_ = amountAtOpen_;
+    shufflePos_ = 1;
+    hits_ = 0;
+    paid_ = 0;
+    closed_ = false;
+    paying_ = false;
+    lineOneZero_ = false;
+}
+
+void JackPotFlow::shuffleTick() {
+    if (!view.shuffleTimer) return;
+    if (shufflePos_ > 3) shufflePos_ = 1;
+    for (int i = 0; i < 3; ++i) view.cards[static_cast<std::size_t>(i)] = faceName(i == shufflePos_ - 1 ? kJokerFace : kOtherFace);
+    m_.play(SoundId::Card);
+    ++shufflePos_;
+}
+
+void JackPotFlow::countUpTick() {
+    if (!view.countUpTimer) return;
+    if (countedUp_ < amountAtOpen_) {
+        ++countedUp_;
+        view.amount = QString::number(countedUp_);
+        --countDown_;
+        m_.cabinet.RxLabel6.text = QString::number(countDown_);
+    }
+    if (countedUp_ >= amountAtOpen_) {
+        endCountUp();
+        m_.cabinet.payValue[0].text = QStringLiteral("0");
+        lineOneZero_ = true;
+        setUpGuess();
+    }
+}
+
+void JackPotFlow::endCountUp() {
+    view.shuffleTimer = view.countUpTimer = false;
+    view.pressAnyKeyVisible = false;
+    view.amount = QString::number(amountAtOpen_);
+}
+
+void JackPotFlow::keyPressed(bool f12) {
+    // Keys pressed while a payout is counted are ignored: they would set up a
+    // guess in the middle of it.
+    if (paying_) return;
+    if (view.shuffleTimer && !lineOneZero_ && !f12) {
+        endCountUp();
+        m_.cabinet.RxLabel6.text = QStringLiteral("0");
+        setUpGuess();
+    }
+}
+
+void JackPotFlow::setUpGuess() {
+    view.shuffleTimer = view.countUpTimer = false;
+    const QString back = backName();
+    view.cards = {back, back, back};
+    view.findJokerVisible = true;
+    view.yesVisible = true;
+    m_.play(SoundId::Serdze);
+}
+
+void JackPotFlow::cardClick(int i) {
+    if (i < 0 || i > 2 || !view.cardsEnabled[static_cast<std::size_t>(i)] || paying_) return;
+    pick_ = i;
+    if (view.shuffleTimer) return;
+    view.yesEnabled = true;
+    for (int k = 0; k < 3; ++k) view.sure[static_cast<std::size_t>(k)] = k == i;
+}
+
+void JackPotFlow::confirm() {
+    if (!view.yesVisible || !view.yesEnabled || paying_) return;
+    m_.random.reseed(m_.clock);
+    const int f = m_.options.fortune[3];
+    if (f == 0) pick_ = m_.random.next(3);
+    else if (f < 0) pick_ = std::abs(pick_ - 1);
+    view.yesVisible = false;
+    for (int i = 0; i < 3; ++i) view.cards[static_cast<std::size_t>(i)] = faceName(i == pick_ ? kJokerFace : kOtherFace);
+
+    if (view.sure[static_cast<std::size_t>(pick_)]) {
+        m_.play(SoundId::Yes);
+        view.findJokerVisible = false;
+        view.yesVisible = false;
+        view.sure = {};
+        m_.pacer.processEvents();
+        m_.pacer.hold(2000);
+        view.shuffleTimer = true;
+        payOut();
+    } else {
+        m_.play(SoundId::No);
+        m_.pacer.processEvents();
+        m_.pacer.hold(2000);
+        close();
+        m_.setJackPot(amountAtOpen_ - paid_);
+        view.sure = {};
+    }
+}
+
+void JackPotFlow::payOut() {
+    paying_ = true;
+    view.cardsEnabled = {false, false, false};
+    view.yesEnabled = false;
+    const int total = view.amount.toInt();
+    paid_ = view.paid.toInt();
+    view.winVisible = true;
+    if (hits_ < 2) {
+        const int share = total / 3;
+        for (int i = 0; i < share; ++i) {
+            ++paid_;
+            view.paid = QString::number(paid_);
+            m_.pacer.processEvents();
+        }
+        setUpGuess();
+    } else {
+        while (view.amount.toInt() > paid_ && paid_ != total) {
+            ++paid_;
+            view.paid = QString::number(paid_);
+            m_.pacer.processEvents();
+        }
+        view.yellow = true;
+        m_.pacer.processEvents();
+        m_.pacer.pause(300);
+        view.yellow = false;
+        close();
+    }
+    hits_ = std::min(hits_ + 1, 2);
+    view.cardsEnabled = {true, true, true};
+    paying_ = false;
+}
+
+void JackPotFlow::close() {
+    if (closed_) return;
+    amountAtOpen_ -= paid_;
+    m_.setJackPot(amountAtOpen_ >= kFloor ? amountAtOpen_ : kFloor);
+    if (!m_.options.statsOff()) m_.stats.countedJackPot = m_.state.jackPot;
+    view.shuffleTimer = view.countUpTimer = false;
+    m_.setCredits(m_.state.credits + paid_);
+    paid_ = 0;
+    closed_ = true;
+}
+
+} // namespace talvern
