@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationName(QStringLiteral("Talvern"));
     QApplication::setApplicationDisplayName(QStringLiteral("Talvern"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("talvern"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
 
     // The machine speaks Russian: Qt's own buttons ("Да", "Нет") too.
     QTranslator qtRussian;

@@ -19,6 +19,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the real program headless, clicking it and looking at it
   xvfb xauth xdotool imagemagick sox x11-utils
+  # checking the desktop entry and the AppStream data
+  desktop-file-utils appstream
 )
 
 missing=()
