@@ -12,13 +12,16 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include "cabinetart.h"
+#include "historyviewer.h"
 #include "jackpotwindow.h"
+#include "totalswindow.h"
 #include "media/sounds/musicplayer.h"
 #include "media/sounds/soundplayer.h"
 #include "widgets.h"
@@ -119,11 +122,27 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     connect(animation_, &QTimer::timeout, this, [this] { animate(); });
     animation_->start();
 
+    // The start of the run: what the store remembers, then the windows that
+    // need it, in the order of creation.
+    memory_ = std::make_unique<store::Memory>(controller_->machine, store::StorePaths::standard());
+    store::DesktopMode desktop;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        desktop = {screen->geometry().width(), screen->geometry().height(), screen->depth()};
+    const int mode = memory_->startOfRun(desktop);
+    for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
+    memory_->createTotals();
+    totals_ = new store::TForm4(memory_->totals(), this);
+    totals_->setActivationHandler([this] { memory_->totalsActivated(); });
+    memory_->openLog();
+    history_ = new store::TForm6(this);
+    history_->setLogText(memory_->logText());
+
     resize(800, 600);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - QPoint(400, 300));
     }
+    if (mode == 1) QTimer::singleShot(0, this, [this] { enterFullScreen(); });
     render();
 }
 
@@ -303,6 +322,7 @@ void TTalvern::openJackPot() {
         jackPotWindow_->render();
     });
     jackPotWindow_->play();
+    memory_->jackPotWindowClosed();
     pacer_.setRender([this] { render(); });
     render();
     if (pacer_.aborting()) throw Unwind{};
@@ -418,8 +438,25 @@ void TTalvern::closeEvent(QCloseEvent* e) {
     }
     pacer_.resume();
     closePending_ = false;
-    controller_->machine.play(SoundId::Home);
+    memory_->exitSequence(*this);
     e->accept();
 }
+
+void TTalvern::showTotals() { totals_->exec(); }
+
+bool TTalvern::askReset(const QString& question) {
+    return QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TTalvern::showReceipt() { totals_->exec(); }
+
+bool TTalvern::askPlayAgain(const QString& question) {
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TTalvern::startAgain() { QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); }
+
+void TTalvern::reportProblem(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
 
 } // namespace talvern

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "controller.h"
+#include "memory.h"
 #include "qtpacer.h"
 
 class QGraphicsScene;
@@ -24,6 +25,10 @@ class PayLineView;
 class PictureButton;
 class TextLine;
 class TAboutBox4;
+namespace store {
+class TForm4;
+class TForm6;
+}
 
 namespace media {
 class QtSoundPlayer;
@@ -35,7 +40,7 @@ public:
     std::uint32_t millisecondsOfDayUtc() override;
 };
 
-class TTalvern : public QWidget, private WindowPort {
+class TTalvern : public QWidget, private WindowPort, private store::ExitPort {
 public:
     explicit TTalvern(QWidget* parent = nullptr);
     ~TTalvern() override;
@@ -45,6 +50,9 @@ public:
     static bool displayIsUsable(QWidget* owner);
 
     Controller& controller() { return *controller_; }
+    store::Memory& memory() { return *memory_; }
+    store::TForm4* totalsWindow() const { return totals_; }
+    store::TForm6* historyViewer() const { return history_; }
     QWidget* panel1() const { return panel1_; }
     QtPacer& pacer() { return pacer_; }
     bool fullScreenMode() const { return fullScreen_; }
@@ -67,11 +75,20 @@ private:
     void openAddress(const QString& url) override;
     void openHelp() override;
     void showAbout() override {}
-    void showTotals() override {}
+    void showTotals() override;
     void showSettings() override {}
     void minimize() override;
     void toggleFullScreen() override;
     void closeWindow() override { close(); }
+
+    // store::ExitPort
+    bool askReset(const QString& question) override;
+    int displayMode() override { return fullScreen_ ? 1 : 0; }
+    void showReceipt() override;
+    bool askPlayAgain(const QString& question) override;
+    void restoreDesktop(const store::DesktopMode&) override {}  // the desktop's mode is never changed
+    void startAgain() override;
+    void reportProblem(const QString& message) override;
 
     void buildPanel();
     void openJackPot();
@@ -101,6 +118,9 @@ private:
     QList<PictureButton*> buttons_;
     QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
     HotSpot* image6_ = nullptr;
+    std::unique_ptr<store::Memory> memory_;
+    store::TForm4* totals_ = nullptr;
+    store::TForm6* history_ = nullptr;
     TAboutBox4* jackPotWindow_ = nullptr;
     QTimer* animation_ = nullptr;
     int paymentFrame_ = 0;
