@@ -18,12 +18,15 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "aboutwindow.h"
 #include "cabinetart.h"
 #include "historyviewer.h"
 #include "jackpotwindow.h"
 #include "totalswindow.h"
 #include "media/sounds/musicplayer.h"
 #include "media/sounds/soundplayer.h"
+#include "riskpanels.h"
+#include "settingsdialog.h"
 #include "widgets.h"
 
 namespace talvern {
@@ -62,6 +65,36 @@ private:
 
 QRect place(const char* name) { return art::controlRect(QString::fromLatin1(name)); }
 
+// A card place that shows the external deck's picture when the place was
+// loaded from it, and the machine's own where the deck has none.
+class DeckCardView : public CardView {
+public:
+    using Source = std::function<QImage(const QString&)>;
+    DeckCardView(Source source, QWidget* parent) : CardView(parent), source_(std::move(source)) {}
+    void show(const CardPlace& place) {
+        if (place.external != external_) {
+            external_ = place.external;
+            update();
+        }
+        name_ = place.picture;
+        setPicture(place.picture);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        const QImage picture = external_ ? source_(name_) : QImage();
+        if (picture.isNull()) return CardView::paintEvent(e);
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), picture);
+    }
+
+private:
+    Source source_;
+    QString name_;
+    bool external_ = false;
+};
+
 template <typename W>
 W* placed(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -82,6 +115,7 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 
     sound_ = std::make_unique<media::QtSoundPlayer>();
     controller_ = std::make_unique<Controller>(pacer_, *sound_, clock_, static_cast<WindowPort&>(*this));
+    controller_->wins.setRiskGames(&controller_->risk);
     pacer_.setRender([this] { render(); });
 
     musicPlayer_ = std::make_unique<media::FluidMusicPlayer>();
@@ -130,6 +164,9 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         desktop = {screen->geometry().width(), screen->geometry().height(), screen->depth()};
     const int mode = memory_->startOfRun(desktop);
     for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
+    settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this);
+    settings_->setHistoryHandler([this] { history_->exec(); });
+    about_ = new about::Tabout(this);
     memory_->createTotals();
     totals_ = new store::TForm4(memory_->totals(), this);
     totals_->setActivationHandler([this] { memory_->totalsActivated(); });
@@ -216,7 +253,9 @@ void TTalvern::buildPanel() {
     static const char* cardNames[] = {"Im1", "Im2", "Im3", "Im4", "Im5"};
     static const char* holdNames[] = {"lb1", "lb2", "lb3", "lb4", "lb5"};
     for (int i = 0; i < 5; ++i) {
-        auto* card = placed(new CardView(panel), cardNames[i]);
+        auto* card = placed(new DeckCardView([this](const QString& name) {
+            return settings_ ? settings_->decks().picture(name) : QImage();
+        }, panel), cardNames[i]);
         const Ctl ctl = static_cast<Ctl>(static_cast<int>(Ctl::Im1) + i);
         card->clicked = [this, ctl] {
             controller_->click(ctl);
@@ -246,6 +285,7 @@ void TTalvern::buildPanel() {
         controller_->click(Ctl::Image6);
         render();
     };
+    riskPanels_ = new RiskPanels(c, rdBl_, panel3_, panel4_, duble_, [this] { render(); }, this);
 
     auto* intro = new FramesView([](qreal s) { return QList<QImage>{art::renderIntro(s)}; }, panel);
     intro->setObjectName(QStringLiteral("Panel2"));
@@ -289,7 +329,7 @@ void TTalvern::render() {
     }
     for (std::size_t i = 0; i < 5; ++i) {
         const CardPlace& place = cab.Im[i];
-        cards_[i]->setPicture(place.picture);
+        static_cast<DeckCardView*>(cards_[i])->show(place);
         show(cards_[i], place);
         const Qt::CursorShape cursor = place.cursor == CardCursor::Hand ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
         if (cards_[i]->cursor().shape() != cursor) cards_[i]->setCursor(cursor);
@@ -304,6 +344,7 @@ void TTalvern::render() {
     show(panel3_, cab.Panel3);
     show(panel4_, cab.Panel4);
     show(panel2_, cab.Panel2);
+    if (riskPanels_) riskPanels_->render();
 }
 
 void TTalvern::animate() {
@@ -443,6 +484,21 @@ void TTalvern::closeEvent(QCloseEvent* e) {
 }
 
 void TTalvern::showTotals() { totals_->exec(); }
+
+void TTalvern::showSettings() {
+    settings_->opening(fullScreen_);
+    render();
+    settings_->show();
+    settings_->raise();
+    settings_->activateWindow();
+}
+
+void TTalvern::showAbout() { about_->showOver(this); }
+
+void TTalvern::applyDisplayMode(bool fullScreen) {
+    if (fullScreen) enterFullScreen();
+    else leaveFullScreen();
+}
 
 bool TTalvern::askReset(const QString& question) {
     return QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

@@ -10,6 +10,7 @@
 #include "controller.h"
 #include "memory.h"
 #include "qtpacer.h"
+#include "settingsflow.h"
 
 class QGraphicsScene;
 class QGraphicsView;
@@ -20,11 +21,18 @@ namespace talvern {
 class CardView;
 class FramesView;
 class HotSpot;
+class RiskPanels;
 class NumberView;
 class PayLineView;
 class PictureButton;
 class TextLine;
 class TAboutBox4;
+namespace settings {
+class TForm2;
+}
+namespace about {
+class Tabout;
+}
 namespace store {
 class TForm4;
 class TForm6;
@@ -40,7 +48,7 @@ public:
     std::uint32_t millisecondsOfDayUtc() override;
 };
 
-class TTalvern : public QWidget, private WindowPort, private store::ExitPort {
+class TTalvern : public QWidget, private WindowPort, private store::ExitPort, private settings::SettingsHost {
 public:
     explicit TTalvern(QWidget* parent = nullptr);
     ~TTalvern() override;
@@ -53,6 +61,8 @@ public:
     store::Memory& memory() { return *memory_; }
     store::TForm4* totalsWindow() const { return totals_; }
     store::TForm6* historyViewer() const { return history_; }
+    settings::TForm2* settingsDialog() const { return settings_; }
+    about::Tabout* aboutWindow() const { return about_; }
     QWidget* panel1() const { return panel1_; }
     QtPacer& pacer() { return pacer_; }
     bool fullScreenMode() const { return fullScreen_; }
@@ -61,7 +71,7 @@ public:
     void setTimeLimit(int minutes);
     void enterFullScreen();
     void leaveFullScreen();
-    void render();
+    void render() override;  // also what the settings dialog asks for
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -74,9 +84,9 @@ private:
     bool ask(const QString& question) override;
     void openAddress(const QString& url) override;
     void openHelp() override;
-    void showAbout() override {}
+    void showAbout() override;
     void showTotals() override;
-    void showSettings() override {}
+    void showSettings() override;
     void minimize() override;
     void toggleFullScreen() override;
     void closeWindow() override { close(); }
@@ -89,6 +99,11 @@ private:
     void restoreDesktop(const store::DesktopMode&) override {}  // the desktop's mode is never changed
     void startAgain() override;
     void reportProblem(const QString& message) override;
+
+    // settings::SettingsHost (render() is the public one above)
+    void startTimeLimit(int intervalMs) override { setTimeLimit(intervalMs / 60000); }
+    void stopTimeLimit() override { setTimeLimit(0); }
+    void applyDisplayMode(bool fullScreen) override;
 
     void buildPanel();
     void openJackPot();
@@ -118,9 +133,12 @@ private:
     QList<PictureButton*> buttons_;
     QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
     HotSpot* image6_ = nullptr;
+    RiskPanels* riskPanels_ = nullptr;  // RdBl, Panel3 and Panel4 filled
     std::unique_ptr<store::Memory> memory_;
     store::TForm4* totals_ = nullptr;
     store::TForm6* history_ = nullptr;
+    settings::TForm2* settings_ = nullptr;
+    about::Tabout* about_ = nullptr;
     TAboutBox4* jackPotWindow_ = nullptr;
     QTimer* animation_ = nullptr;
     int paymentFrame_ = 0;

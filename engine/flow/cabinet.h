@@ -49,7 +49,7 @@ struct Cabinet {
     // number displays
     TextControl RxLabel5, RxLabel6, RxLabel7, RxLabel8;  // bonus, Jack Pot, credits, bet
     TextControl RxLabel25{{false, true}, {}};            // top prize during the risk games
-    TextControl RxLabel23{{false, true}, QStringLiteral("0")};  // the win
+    TextControl RxLabel23{{true, true}, QStringLiteral("0")};  // the win, on the Red-Black table
     // message lines
     TextControl message1{{false, true}, {}};
     TextControl RxLabel24{{false, true}, {}};
@@ -59,12 +59,31 @@ struct Cabinet {
     // risk-game areas
     Animation Duble{{false, true}, false, 0};
     Control RdBl{false, true}, RusRul{false, true}, Panel3{false, true}, Panel4{false, true};
-    Control BtnCash{false, true}, BtnCash1{false, true}, Btn12{false, true}, BtnHalf1{false, true},
-        BtnYes1{false, true};
+    // The take-half and yes buttons are on panels that are hidden until a risk
+    // game lays them out, so on their panels they start shown.
+    Control BtnCash{false, true}, BtnCash1{false, true}, Btn12{true, true}, BtnHalf1{true, true},
+        BtnYes1{true, true};
     Animation pist{{true, true}, false, 0};
     std::array<CardPlace, 14> history{};  // the history slots of the risk games
     // the intro picture over everything at start
     Control Panel2;
+
+    // Red-Black: the face-down deck the cards come from (its frame cards1 is
+    // part of the table), the colour buttons and the invitation to take the
+    // win once the top of the ladder is reached.
+    CardPlace cards;
+    Control BtnRed, BtnBlack, BtnNo;
+    Animation CashOut{{true, true}, false, 0};
+    // Higher-Lower and Russian Roulette share Panel4's take animation; the
+    // roulette keeps the amount at stake in its own display.
+    Animation CashOut1{{true, true}, false, 0};
+    Animation colt{{true, true}, false, 0};
+    TextControl RxLabel27{{true, true}, QStringLiteral("0")};
+    // history slot k = 1..7: the frame cr k and the card crd k
+    CardPlace& cr(int k) { return history[static_cast<std::size_t>(k - 1)]; }
+    CardPlace& crd(int k) { return history[static_cast<std::size_t>(k + 6)]; }
+    const CardPlace& cr(int k) const { return history[static_cast<std::size_t>(k - 1)]; }
+    const CardPlace& crd(int k) const { return history[static_cast<std::size_t>(k + 6)]; }
 
     Cabinet();
 };

@@ -10,7 +10,13 @@ QString infoPage(int n) { return kHost + QStringLiteral("/ru/updweb/web/index%1.
 } // namespace web
 
 Controller::Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort& window)
-    : machine(pacer, sound, clock), game(machine), wins(machine, game), window_(window) {
+    : machine(pacer, sound, clock),
+      game(machine),
+      wins(machine, game),
+      redBlack(machine, game, wins),
+      takeWin(machine, game, redBlack),
+      risk(redBlack),
+      window_(window) {
     game.setWinHandler(&wins);
     if (machine.state.credits < machine.state.bet) machine.showCover();
     machine.cabinet.message1.visible = false;
@@ -41,6 +47,14 @@ bool Controller::accepts(Ctl c) const {
         return usable(cab.Im[static_cast<std::size_t>(static_cast<int>(c) - static_cast<int>(Ctl::Im1))]);
     case Ctl::Image6: return cab.RdBl.visible;
     case Ctl::Panel2: return cab.Panel2.visible;
+    case Ctl::BtnRed: return cab.Panel3.visible && usable(cab.BtnRed);
+    case Ctl::BtnBlack: return cab.Panel3.visible && usable(cab.BtnBlack);
+    case Ctl::BtnNo: return cab.Panel3.visible && usable(cab.BtnNo);
+    case Ctl::BtnCash: return cab.Panel3.visible && usable(cab.BtnCash);
+    case Ctl::Btn12: return cab.Panel3.visible && usable(cab.Btn12);
+    case Ctl::BtnCash1: return cab.Panel4.visible && usable(cab.BtnCash1);
+    case Ctl::BtnHalf1: return cab.Panel4.visible && usable(cab.BtnHalf1);
+    case Ctl::BtnYes1: return cab.Panel4.visible && usable(cab.BtnYes1);
     default: return true;
     }
 }
@@ -87,6 +101,14 @@ bool Controller::click(Ctl c) {
         if (window_.ask(QStringLiteral("Закончить?"))) endGame(true);
         break;
     case Ctl::Panel2: m.cabinet.Panel2.visible = false; break;
+    case Ctl::BtnRed: guarded([&] { redBlack.guessRed(); }); break;
+    case Ctl::BtnBlack: guarded([&] { redBlack.guessBlack(); }); break;
+    case Ctl::BtnNo: guarded([&] { redBlack.guessRandom(); }); break;
+    case Ctl::BtnCash: guarded([&] { takeWin.takeRedBlack(); }); break;
+    case Ctl::Btn12: guarded([&] { takeWin.takeHalfRedBlack(); }); break;
+    case Ctl::BtnCash1: guarded([&] { takeWin.take(); }); break;
+    case Ctl::BtnHalf1: guarded([&] { takeWin.takeHalf(); }); break;
+    case Ctl::BtnYes1: guarded([&] { risk.yesClick(); }); break;
     }
     return true;
 }

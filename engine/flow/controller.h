@@ -7,6 +7,9 @@
 
 #include "context.h"
 #include "game.h"
+#include "redblack.h"
+#include "riskgameset.h"
+#include "takewin.h"
 #include "winflow.h"
 
 namespace talvern {
@@ -14,6 +17,8 @@ namespace talvern {
 enum class Ctl {
     Deal, btnpay, btnbet1, btnbet2, Im1, Im2, Im3, Im4, Im5, Image6,
     btnoptions, btntotal, btnexit, btnClose, btnhelp, btnabout, btnminimize, Imwind, Imminim, Panel2,
+    // the risk games' button rows: Panel3 (Red-Black) and Panel4
+    BtnRed, BtnBlack, BtnNo, BtnCash, Btn12, BtnCash1, BtnHalf1, BtnYes1,
 };
 
 // What the controller asks of the window it drives.
@@ -47,6 +52,9 @@ public:
     Machine machine;
     GameFlow game;
     WinFlow wins;
+    RedBlackFlow redBlack;
+    TakeWinFlow takeWin;
+    RiskGameSet risk;  // what the window hands to wins.setRiskGames()
 
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.

@@ -20,7 +20,14 @@ struct Options {
     bool alwaysSeven = false;                 // the linked always-seven options of the risk games
     std::array<int, 4> fortune{0, 0, 0, 0};   // deal, Red-Black, Higher-Lower, Jack Pot; -100..100
     bool soundOn = true;
-    bool statsOff() const { return fortune[0] || fortune[1] || fortune[2] || fortune[3]; }
+    bool seeNextCard = false;                 // Red-Black: "take the money and see the next card"
+    bool lossReveal = false;                  // Higher-Lower: on a loss show the cards ...
+    int lossRevealDelay = 1;                  // ... for this many seconds, 1..10
+    bool bloodOff = false;                    // Russian Roulette: no red flash at the shot
+    // Set as soon as a fortune slider leaves 0 and cleared when all four are
+    // back, before OK applies the sliders to `fortune`.
+    bool statisticsOff = false;
+    bool statsOff() const { return statisticsOff; }
 };
 
 // Statistics counted while the statistics-off flag is clear.
@@ -35,6 +42,7 @@ struct Statistics {
 };
 
 constexpr int kMaxLoadedCredits = 1000000;
+constexpr Card kNoCard = -1;  // an empty history slot
 
 struct MachineState {
     int credits = 0;
@@ -72,6 +80,8 @@ struct MachineState {
     bool bonusWin = false;
     bool redBlackPanel = false;
     bool higherLowerActive = false;
+    // the cards revealed in this risk game, one per history slot (kNoCard: none yet)
+    std::array<Card, 7> historyCards{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
 
     SoundId currentSound = SoundId::None;
 

@@ -225,10 +225,10 @@ TEST(Statistics, DealsCountTwicePerJokerPokerGameOnlyWhileCounting) {
     if (!r.s.anyHeld()) r.toggle(0);
     r.deal();
     EXPECT_EQ(r.m.stats.stdeal, 2);
-    r.m.options.fortune[1] = 5;  // statistics off
+    r.m.options.statisticsOff = true;  // a fortune slider moved
     r.deal();
     EXPECT_EQ(r.m.stats.stdeal, 2);
-    r.m.options.fortune[1] = 0;
+    r.m.options.statisticsOff = false;
     r.m.options.variant = Variant::JackOrBetter;
     r.deal();
     EXPECT_EQ(r.m.stats.stdeal, 2);

@@ -38,6 +38,7 @@ TEST_F(StoreTest, ReceiptFiguresFollowTheCreditsWhileStatisticsAreOn) {
     }
     // With statistics off the figures stay as they were last set.
     run.m.options.fortune[3] = -5;
+    run.m.options.statisticsOff = true;
     run.m.setCredits(900);
     run.load();
     run.memory.totalsActivated();
@@ -59,6 +60,7 @@ TEST_F(StoreTest, OpeningTheSettingsAndOkDiscardPlayMadeWithStatisticsOff) {
 
     // The player moves a fortune setting, loads and plays on.
     m.options.fortune[0] = 50;
+    m.options.statisticsOff = true;  // the dialog sets it as the slider moves
     run.load();
     m.setCredits(m.state.credits + 470);
     m.setJackPot(10700);
@@ -85,6 +87,7 @@ TEST_F(StoreTest, OpeningTheSettingsAndOkDiscardPlayMadeWithStatisticsOff) {
     EXPECT_EQ(m.state.jackPot, 10700);
     // ... and OK with all settings back at 0 brings the counted Jack Pot back.
     m.options.fortune[0] = 0;
+    m.options.statisticsOff = false;
     run.memory.settingsAccepted();
     EXPECT_EQ(m.state.jackPot, 10100);
     EXPECT_EQ(m.cabinet.RxLabel6.text, "10100");
@@ -119,6 +122,7 @@ TEST_F(StoreTest, StatisticsOffAtPlusFiftyStoreWhatWasCountedBefore) {
     const int countedCredits = m.state.credits;
 
     m.options.fortune[0] = 50;
+    m.options.statisticsOff = true;  // the dialog sets it as the slider moves
     game.loadClick();
     for (int i = 0; i < 6; ++i) game.dealClick();
     m.setJackPot(10200);

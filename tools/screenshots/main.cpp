@@ -1,6 +1,7 @@
 // Renders the cabinet in chosen states for the documentation:
 //   talvern-screenshots OUTDIR
-// writes idle.png, dealt.png, win.png and fullscreen-win.png.
+// writes idle.png, dealt.png, win.png, redblack-game.png, redblack-top.png and
+// fullscreen-win.png.
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -35,6 +36,55 @@ void win(TTalvern& w, const Hand& hand, const QString& path) {
     c.click(Ctl::Deal);
 }
 
+// Puts a winning hand on the table and draws it; the win handling lays out
+// the risk game and returns when it waits for the player.
+void drawWin(TTalvern& w, const Hand& hand) {
+    Controller& c = w.controller();
+    c.click(Ctl::Deal);
+    c.machine.state.hand = hand;
+    for (int i = 0; i < 5; ++i) {
+        c.machine.showCard(i, hand[static_cast<std::size_t>(i)]);
+        c.machine.setHeld(i, true);
+    }
+    c.click(Ctl::Deal);
+}
+
+// Red-Black part-way up the ladder and at its top. The Red-Black fortune
+// makes the guesses come out right, so the pictures show a climb; a guess
+// that is lost all the same (a fair draw, one time in 101) starts again.
+void redBlack(TTalvern& w, const QString& out) {
+    Controller& c = w.controller();
+    Machine& m = c.machine;
+    m.options.riskChoice = RiskChoice::RedBlack;
+    m.options.fortune[1] = 100;
+    m.options.statisticsOff = true;
+    // a reset after choosing Red-Black lays out its take-half button
+    c.click(Ctl::Deal);
+    c.click(Ctl::btnbet1);
+    c.click(Ctl::btnbet2);
+    const Hand twoPairs = test::hand("QH QK 7B 7V 3K");
+    auto climbTo = [&](int guesses) {
+        while (!m.state.redBlackPanel || m.state.riskCounter > 9 - guesses) {
+            if (!m.state.redBlackPanel) drawWin(w, twoPairs);
+            else c.click(m.state.riskCounter % 2 ? Ctl::BtnRed : Ctl::BtnBlack);
+        }
+    };
+    w.pacer().setTimeScale(0.05);
+    climbTo(3);
+    w.render();
+    save(w, out + "/redblack-game.png");
+
+    climbTo(6);
+    // the last guess in real time, the picture taken while the top is lit
+    w.pacer().setTimeScale(1.0);
+    QTimer::singleShot(1100, &w, [&w, out] { save(w, out + "/redblack-top.png"); });
+    c.click(Ctl::BtnBlack);
+    c.click(Ctl::BtnCash);
+    m.options.fortune[1] = 0;
+    m.options.statisticsOff = false;
+    m.options.riskChoice = RiskChoice::None;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,6 +114,7 @@ int main(int argc, char** argv) {
     save(w, out + "/dealt.png");
 
     win(w, test::hand("8H 9H 1H JH QH"), out + "/win.png");
+    redBlack(w, out);
 
     w.resize(1280, 800);  // a full screen of 1280 x 800: scaled, black bars at the sides
     QApplication::processEvents();

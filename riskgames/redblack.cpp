@@ -1,0 +1,126 @@
+#include "redblack.h"
+
+#include <algorithm>
+
+#include "ladder.h"
+
+namespace talvern {
+
+void RedBlackFlow::colourButtons(bool visible) {
+    Cabinet& cab = m_.cabinet;
+    cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = visible;
+}
+
+void RedBlackFlow::display() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    if (s.riskCounter == 3 || s.riskCounter == 4) m_.pacer.pause(1000);
+
+    const bool firstDisplay = !s.redBlackPanel;
+    if (firstDisplay) {
+        s.redBlackPanel = true;
+        risk::clearHistory(s);
+        cab.pist.visible = cab.colt.visible = false;
+        cab.Duble.visible = cab.Panel3.visible = cab.RxLabel25.visible = cab.RdBl.visible = true;
+        risk::showIn(m_, cab.cards, s.selectedBack);
+        for (auto& lb : cab.lb) lb.visible = false;
+        cab.message1.text = QStringLiteral("Красное или Черное?");
+        cab.message1.visible = true;
+    }
+
+    switch (s.riskCounter) {
+    case 10: case 9: case 8: case 7: case 6: case 5:
+        risk::showLadder(m_, risk::frameOf(s.riskCounter));
+        break;
+    case 4: case 3:
+        risk::showLadder(m_, risk::frameOf(s.riskCounter));
+        m_.play(SoundId::Serdze);
+        break;
+    case 2: case 1:
+        // A hand that allows no guess at all keeps the pay of its own line.
+        // The maximum win offered is the first line's, and paying that here
+        // would give a royal flush in Joker Poker the five of a kind's 300 x
+        // bet instead of its own 150 x bet (four deuces 250 instead of 200)
+        // without a single card turned. A bonus keeps the maximum its bonus
+        // step set.
+        if (firstDisplay && !s.bonusWin) m_.setMaxWin(s.win);
+        if (m_.music) m_.music->play();
+        m_.setWin(s.maxWin);
+        cab.message1.text = QStringLiteral("Ура-а-а!!");
+        cab.BtnCash.visible = true;
+        cab.BtnCash1.visible = cab.BtnRed.visible = cab.BtnBlack.visible = cab.BtnNo.visible = cab.Btn12.visible = false;
+        cab.CashOut.playing = true;
+        if (!risk::climbToTop(m_)) return;
+        break;
+    default:
+        break;
+    }
+    cab.BtnCash.enabled = cab.BtnCash.visible = true;
+}
+
+Card RedBlackFlow::drawCard(int k, Draw kind, bool black) {
+    const MachineState& s = m_.state;
+    const Variant v = m_.options.variant;
+    const bool jokerPoker = v == Variant::JokerPoker;
+    auto suits = [&](Card c) {
+        switch (kind) {
+        case Draw::Natural: return inDeck(v, c);
+        case Draw::Favourable: return black ? isBlack(c) : (isRed(c) || (jokerPoker && c == kJoker));
+        case Draw::Unfavourable: return black ? isRed(c) : isBlack(c);
+        }
+        return false;
+    };
+    auto seen = [&](Card c) {
+        const auto revealed = s.historyCards.begin() + std::clamp(k - 1, 0, risk::kHistorySlots);
+        return std::find(s.hand.begin(), s.hand.end(), c) != s.hand.end() ||
+               std::find(s.handBeforeDraw.begin(), s.handBeforeDraw.end(), c) != s.handBeforeDraw.end() ||
+               std::find(s.historyCards.begin(), revealed, c) != revealed;
+    };
+    for (;;) {
+        const Card c = m_.random.next(53);
+        if (suits(c) && !seen(c)) return c;
+    }
+}
+
+void RedBlackFlow::step(Guess g) {
+    MachineState& s = m_.state;
+    const bool counting = !m_.options.statsOff();
+    m_.random.reseed(m_.clock);
+    if (m_.options.variant == Variant::DeucesWild && s.riskCounter == 10) s.riskCounter = 9;
+    if (counting) ++m_.stats.redBlackAttempts;
+    colourButtons(false);
+
+    bool black = g == Guess::Black;
+    Draw kind = Draw::Natural;
+    if (g == Guess::Random) {
+        black = m_.random.next(100) < 50;  // never bent by the fortune setting
+    } else {
+        const int roll = m_.random.next(101);
+        const int f = m_.options.fortune[1];
+        if (!counting) {
+            if (f > roll) kind = Draw::Favourable;
+            else if (-f > roll) kind = Draw::Unfavourable;
+        }
+    }
+
+    const int k = risk::slotOf(s.riskCounter);
+    const Card c = drawCard(k, kind, black);
+    risk::revealInSlot(m_, k, c);
+
+    if ((black ? isBlack(c) : isRed(c)) || c == kJoker) {
+        m_.play(SoundId::Yes);
+        if (counting) ++m_.stats.redBlackWins;
+        --s.riskCounter;
+        m_.setWin(s.win * 2);
+        wins_.winHandling();
+        m_.pacer.hold(700);
+    } else {
+        m_.setWin(0);
+        m_.play(SoundId::No);
+        m_.pacer.hold(2000);
+        game_.resetBoard();
+    }
+    if (!risk::atTop(s.riskCounter)) colourButtons(true);
+}
+
+} // namespace talvern

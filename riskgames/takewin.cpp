@@ -1,0 +1,103 @@
+#include "takewin.h"
+
+#include "ladder.h"
+
+namespace talvern {
+
+void TakeWinFlow::stopMusic() {
+    if (m_.music) m_.music->stopIfPlaying();
+}
+
+void TakeWinFlow::takeRedBlack() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = false;
+    m_.setCredits(s.credits + s.win);
+    m_.setWin(0);
+    risk::stopLadder(m_);
+    cab.CashOut.frame = 0;
+    cab.CashOut.playing = false;
+    m_.pacer.processEvents();
+    stopMusic();
+    m_.pacer.processEvents();
+    m_.play(SoundId::Home);
+    if (m_.options.seeNextCard) {
+        if (s.riskCounter >= 3 && s.riskCounter <= 9) {
+            // the card the next guess would have turned, drawn as a fair step draws it
+            m_.random.reseed(m_.clock);
+            const int k = risk::slotOf(s.riskCounter);
+            risk::revealInSlot(m_, k, redBlack_.drawCard(k, RedBlackFlow::Draw::Natural, false));
+        }
+        m_.pacer.pause(1000);
+    }
+    m_.pacer.pause(1000);
+    cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = true;
+    game_.resetBoard();
+    m_.hideCover();
+}
+
+void TakeWinFlow::takeHalfRedBlack() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    cab.Btn12.enabled = false;
+    if (s.win > 0) {
+        m_.play(SoundId::Halt);
+        m_.setWin(s.win / 2);
+        m_.setMaxWin(s.maxWin / 2);
+        m_.setCredits(s.credits + s.win);
+    }
+    cab.Btn12.enabled = true;
+    if (s.win <= 0) {
+        m_.play(SoundId::Home);
+        m_.hideCover();
+        game_.resetBoard();
+    }
+}
+
+void TakeWinFlow::take() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    cab.BtnYes1.enabled = cab.BtnCash1.enabled = false;
+    stopMusic();
+    m_.play(SoundId::Home);
+    if (roulette()) {
+        m_.setCredits(s.credits + cab.RxLabel27.text.toInt());
+        cab.RxLabel27.text = QStringLiteral("0");
+    } else {
+        m_.setCredits(s.credits + s.win);
+        m_.setWin(0);
+    }
+    cab.CashOut1.playing = false;
+    cab.CashOut1.frame = 0;
+    risk::stopLadder(m_);
+    m_.pacer.pause(1000);
+    cab.BtnCash1.enabled = true;
+    game_.resetBoard();
+    m_.hideCover();
+    cab.BtnYes1.enabled = true;
+}
+
+void TakeWinFlow::takeHalf() {
+    MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
+    cab.BtnHalf1.enabled = false;
+    if (roulette()) m_.setWin(cab.RxLabel27.text.toInt());
+    if (s.win > 0) {
+        m_.setWin(s.win / 2);
+        m_.setMaxWin(s.maxWin / 2);
+        m_.setCredits(s.credits + s.win);
+        m_.play(SoundId::Halt);
+    }
+    cab.BtnHalf1.enabled = true;
+    cab.RxLabel27.text = QString::number(s.win);
+    m_.pacer.processEvents();
+    m_.pacer.pause(500);
+    if (roulette()) m_.play(SoundId::Serdze);
+    if (s.win <= 0) {
+        m_.play(SoundId::Home);
+        m_.hideCover();
+        game_.resetBoard();
+    }
+}
+
+} // namespace talvern
