@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "cabinetart.h"
 #include "historyviewer.h"
 #include "jackpotwindow.h"
@@ -148,6 +149,7 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     buildPanel();
+    nameCabinetControls(panel1_);
     scene_->addWidget(panel1_);
     scene_->setSceneRect(0, 0, 800, 600);
 
@@ -344,6 +346,7 @@ void TTalvern::render() {
     show(panel3_, cab.Panel3);
     show(panel4_, cab.Panel4);
     show(panel2_, cab.Panel2);
+    describeCabinet(panel1_, cab);
     if (riskPanels_) riskPanels_->render();
 }
 

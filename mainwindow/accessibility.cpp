@@ -1,0 +1,100 @@
+#include "accessibility.h"
+
+#include <QWidget>
+
+namespace talvern {
+
+QString spokenCard(Card c) {
+    if (c == kJoker) return QStringLiteral("джокер");
+    if (isBack(c)) return QStringLiteral("рубашка");
+    if (c < 1 || c > 52) return {};
+    static const char* const ranks[] = {"туз",     "двойка",  "тройка",  "четвёрка", "пятёрка", "шестёрка", "семёрка",
+                                        "восьмёрка", "девятка", "десятка", "валет",    "дама",    "король"};
+    static const char* const suits[] = {"червей", "бубен", "треф", "пик"};
+    return QString::fromUtf8(ranks[(c - 1) % 13]) + QLatin1Char(' ') + QString::fromUtf8(suits[(c - 1) / 13]);
+}
+
+namespace {
+
+struct Named {
+    const char* object;
+    const char* name;
+    const char* description;
+};
+
+const Named kControls[] = {
+    {"Deal", "Раздать", "Сдать карты или заменить те, что не оставлены"},
+    {"btnpay", "Зарядить", "Добавить 100 кредитов"},
+    {"btnbet1", "Ставка минус", "Уменьшить ставку"},
+    {"btnbet2", "Ставка плюс", "Увеличить ставку"},
+    {"btnoptions", "Настройки", "Открыть настройки автомата"},
+    {"btntotal", "Итог", "Показать итог игры"},
+    {"btnexit", "Выход", "Закончить игру"},
+    {"btnhelp", "Помощь", "Открыть страницу помощи"},
+    {"btnabout", "Об игре", "Показать сведения об игре"},
+    {"btnClose", "Закрыть", "Закончить игру и закрыть автомат"},
+    {"btnminimize", "Свернуть", "Свернуть автомат"},
+    {"Imwind", "Во весь экран или в окне", "Переключить полноэкранный режим"},
+    {"Imminim", "Свернуть", "Свернуть автомат"},
+    {"RxLabel5", "Бонус", nullptr},
+    {"RxLabel6", "Джек пот", nullptr},
+    {"RxLabel7", "Кредиты", nullptr},
+    {"RxLabel8", "Ставка", nullptr},
+    {"RxLabel25", "Максимальный выигрыш", nullptr},
+    {"message1", "Сообщение", nullptr},
+    {"RxLabel24", "Комбинация", nullptr},
+    {"dealx", "Раздача закрыта", "Зарядите кредиты, чтобы играть"},
+    {"Panel2", "Заставка", "Нажмите любую клавишу"},
+};
+
+void set(QWidget* w, const QString& description) {
+    if (w && w->accessibleDescription() != description) w->setAccessibleDescription(description);
+}
+
+QWidget* find(QWidget* panel, const QString& name) { return panel->findChild<QWidget*>(name); }
+
+} // namespace
+
+void nameCabinetControls(QWidget* panel1) {
+    for (const Named& n : kControls) {
+        QWidget* w = find(panel1, QString::fromLatin1(n.object));
+        if (!w) continue;
+        w->setAccessibleName(QString::fromUtf8(n.name));
+        if (n.description) w->setAccessibleDescription(QString::fromUtf8(n.description));
+    }
+    for (int i = 1; i <= 5; ++i) {
+        if (QWidget* card = find(panel1, QStringLiteral("Im%1").arg(i))) card->setAccessibleName(QStringLiteral("Карта %1").arg(i));
+        if (QWidget* hold = find(panel1, QStringLiteral("lb%1").arg(i))) {
+            hold->setAccessibleName(QStringLiteral("оставить"));
+            hold->setAccessibleDescription(QStringLiteral("Карта %1 оставлена").arg(i));
+        }
+    }
+    static const char* captions[] = {"l1", "l2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10"};
+    for (int i = 0; i < 10; ++i) {
+        if (QWidget* w = find(panel1, QString::fromLatin1(captions[i]))) w->setAccessibleName(QStringLiteral("Линия %1").arg(i + 1));
+        if (QWidget* w = find(panel1, QStringLiteral("Lv%1").arg(i + 1))) w->setAccessibleName(QStringLiteral("Выплата линии %1").arg(i + 1));
+    }
+}
+
+void describeCabinet(QWidget* panel1, const Cabinet& cab) {
+    set(find(panel1, QStringLiteral("RxLabel5")), cab.RxLabel5.text);
+    set(find(panel1, QStringLiteral("RxLabel6")), cab.RxLabel6.text);
+    set(find(panel1, QStringLiteral("RxLabel7")), cab.RxLabel7.text);
+    set(find(panel1, QStringLiteral("RxLabel8")), cab.RxLabel8.text);
+    set(find(panel1, QStringLiteral("RxLabel25")), cab.RxLabel25.text);
+    set(find(panel1, QStringLiteral("message1")), cab.message1.text);
+    set(find(panel1, QStringLiteral("RxLabel24")), cab.RxLabel24.text);
+    for (std::size_t i = 0; i < 5; ++i) {
+        QString d = spokenCard(cab.Im[i].card);
+        if (cab.lb[i].visible) d += QStringLiteral(", оставлена");
+        set(find(panel1, QStringLiteral("Im%1").arg(i + 1)), d);
+    }
+    static const char* captions[] = {"l1", "l2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10"};
+    for (std::size_t i = 0; i < 10; ++i) {
+        const QString mark = cab.payCaption[i].marked ? QStringLiteral(", выигрыш") : QString();
+        set(find(panel1, QString::fromLatin1(captions[i])), cab.payCaption[i].text + mark);
+        set(find(panel1, QStringLiteral("Lv%1").arg(i + 1)), cab.payValue[i].text + mark);
+    }
+}
+
+} // namespace talvern
