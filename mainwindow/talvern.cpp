@@ -68,33 +68,6 @@ QRect place(const char* name) { return art::controlRect(QString::fromLatin1(name
 
 // A card place that shows the external deck's picture when the place was
 // loaded from it, and the machine's own where the deck has none.
-class DeckCardView : public CardView {
-public:
-    using Source = std::function<QImage(const QString&)>;
-    DeckCardView(Source source, QWidget* parent) : CardView(parent), source_(std::move(source)) {}
-    void show(const CardPlace& place) {
-        if (place.external != external_) {
-            external_ = place.external;
-            update();
-        }
-        name_ = place.picture;
-        setPicture(place.picture);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        const QImage picture = external_ ? source_(name_) : QImage();
-        if (picture.isNull()) return CardView::paintEvent(e);
-        QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rect(), picture);
-    }
-
-private:
-    Source source_;
-    QString name_;
-    bool external_ = false;
-};
 
 template <typename W>
 W* placed(W* w, const char* name) {
@@ -167,6 +140,8 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     const int mode = memory_->startOfRun(desktop);
     for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
     settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this);
+    // Cards of an external deck, wherever they are shown, come from the deck in use.
+    CardView::setExternalPictures([this](const QString& name) { return settings_->decks().picture(name); });
     settings_->setHistoryHandler([this] { history_->exec(); });
     about_ = new about::Tabout(this);
     memory_->createTotals();
@@ -185,7 +160,7 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     render();
 }
 
-TTalvern::~TTalvern() = default;
+TTalvern::~TTalvern() { CardView::setExternalPictures({}); }
 
 void TTalvern::buildPanel() {
     auto* panel = new Panel1;
@@ -255,9 +230,7 @@ void TTalvern::buildPanel() {
     static const char* cardNames[] = {"Im1", "Im2", "Im3", "Im4", "Im5"};
     static const char* holdNames[] = {"lb1", "lb2", "lb3", "lb4", "lb5"};
     for (int i = 0; i < 5; ++i) {
-        auto* card = placed(new DeckCardView([this](const QString& name) {
-            return settings_ ? settings_->decks().picture(name) : QImage();
-        }, panel), cardNames[i]);
+        auto* card = placed(new CardView(panel), cardNames[i]);
         const Ctl ctl = static_cast<Ctl>(static_cast<int>(Ctl::Im1) + i);
         card->clicked = [this, ctl] {
             controller_->click(ctl);
@@ -331,7 +304,7 @@ void TTalvern::render() {
     }
     for (std::size_t i = 0; i < 5; ++i) {
         const CardPlace& place = cab.Im[i];
-        static_cast<DeckCardView*>(cards_[i])->show(place);
+        cards_[i]->setPicture(place.picture);
         show(cards_[i], place);
         const Qt::CursorShape cursor = place.cursor == CardCursor::Hand ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
         if (cards_[i]->cursor().shape() != cursor) cards_[i]->setCursor(cursor);

@@ -50,6 +50,15 @@ void PictureButton::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), pm);
 }
 
+namespace {
+CardView::ExternalPictures& externalPictures() {
+    static CardView::ExternalPictures source;
+    return source;
+}
+} // namespace
+
+void CardView::setExternalPictures(ExternalPictures source) { externalPictures() = std::move(source); }
+
 void CardView::setPicture(const QString& name) {
     if (name == picture_) return;
     picture_ = name;
@@ -60,6 +69,14 @@ void CardView::paintEvent(QPaintEvent*) {
     if (picture_.isEmpty()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool external = picture_.size() == 3 && picture_.at(2) == QLatin1Char('0');
+    if (external && externalPictures()) {
+        const QImage picture = externalPictures()(picture_);
+        if (!picture.isNull()) {
+            p.drawImage(rect(), picture);
+            return;
+        }
+    }
     const QPixmap pm = art::cardPixmap(picture_, effectiveScale(this));
     p.drawPixmap(rect(), pm);
 }

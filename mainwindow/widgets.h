@@ -32,10 +32,14 @@ private:
     QString name_;
 };
 
-// A card place: shows a card picture by its image name.
+// A card place: shows a card picture by its image name. Faces of an
+// external deck (series digit 0) come from the deck in use, when one is set
+// and holds the picture; everything else is the machine's own picture.
 class CardView : public QWidget {
 public:
     using QWidget::QWidget;
+    using ExternalPictures = std::function<QImage(const QString& name)>;
+    static void setExternalPictures(ExternalPictures source);
     void setPicture(const QString& name);
     std::function<void()> clicked;
 
