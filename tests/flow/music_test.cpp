@@ -5,31 +5,14 @@
 #include <fstream>
 
 #include "music.h"
+#include "riskrig.h"
 
 using namespace talvern;
 
 namespace {
-struct FakeMusic : MusicPort {
-    bool playing = false;
-    int opens = 0, stops = 0, closes = 0;
-    bool open(const std::string&) override {
-        ++opens;
-        playing = true;
-        return true;
-    }
-    bool isPlaying() const override { return playing; }
-    void stop() override {
-        ++stops;
-        playing = false;
-    }
-    void close() override {
-        ++closes;
-        playing = false;
-    }
-};
 
 struct MusicRig {
-    FakeMusic port;
+    test::MusicSpy port;
     bool soundOn = true;
     Music music{port, soundOn};
     int timerStarts = 0, timerStops = 0;
