@@ -1,9 +1,14 @@
 #include "riskpanels.h"
 
 #include <QAbstractButton>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "cabinetart.h"
 #include "riskart.h"
@@ -95,9 +100,12 @@ void show(QWidget* w, const Control& c) {
 RiskPanels::RiskPanels(Controller& controller, QWidget* rdBl, QWidget* panel3, QWidget* panel4, FramesView* duble,
                        std::function<void()> render, QObject* parent)
     : QObject(parent), c_(controller), renderAll_(std::move(render)), duble_(duble) {
-    // The Red-Black table, under everything already on it (the test-hand spot).
-    FramesView* table = picture(rdBl, "Image5", [](qreal s) { return QList<QImage>{art::renderRedBlackTable(s)}; });
-    table->lower();
+    // The card table, under everything already on it (the test-hand spot):
+    // frame 0 Red-Black's cloth, frame 1 Higher-Lower's.
+    table_ = picture(rdBl, "Image5", [](qreal s) {
+        return QList<QImage>{art::renderRedBlackTable(s), art::renderHigherLowerTable(s)};
+    });
+    table_->lower();
     picture(rdBl, "cards1", [](qreal s) { return QList<QImage>{art::renderDeckFrame(s)}; });
     cards_ = placed(new CardView(rdBl), "cards");
     for (int k = 1; k <= 7; ++k) {
@@ -125,6 +133,19 @@ RiskPanels::RiskPanels(Controller& controller, QWidget* rdBl, QWidget* panel3, Q
     btnYes1_ = button(panel4, "BtnYes1", Ctl::BtnYes1);
     btnCash1_ = button(panel4, "BtnCash1", Ctl::BtnCash1);
     cashOut1_ = picture(panel4, "CashOut1", [](qreal s) { return art::renderCashOutFrames(s); });
+
+    panel1_ = rdBl->parentWidget();
+    if (panel1_) rusRul_ = panel1_->findChild<QWidget*>(QStringLiteral("RusRul"), Qt::FindDirectChildrenOnly);
+    if (rusRul_) {
+        picture(rusRul_, "Image1", [](qreal s) { return QList<QImage>{art::renderRouletteTable(s)}; })->lower();
+        pist_ = picture(rusRul_, "pist", [](qreal s) { return art::renderDrumFrames(s); });
+        colt_ = picture(rusRul_, "colt", [](qreal s) { return art::renderRevolverFrames(s); });
+        rouletteCaption_ = placed(new TableText(TableText::Look::Caption, rusRul_), "RxLabel26");
+        rouletteWin_ = placed(new TableText(TableText::Look::Win, rusRul_), "RxLabel27");
+    }
+    coltTimer_ = new QTimer(this);
+    coltTimer_->setInterval(art::kRevolverFrameIntervalMs);
+    connect(coltTimer_, &QTimer::timeout, this, [this] { stepColt(); });
 
     dubleTimer_ = new QTimer(this);
     dubleTimer_->setSingleShot(true);
@@ -157,8 +178,54 @@ void RiskPanels::stepCashOut() {
     if (cab.CashOut1.playing) cashOut1_->setFrame(cashOutFrame_);
 }
 
+// The revolver plays its frames once and comes to rest.
+void RiskPanels::stepColt() {
+    if (++coltFrame_ >= art::kRevolverFrameCount) {
+        coltTimer_->stop();
+        coltFrame_ = 0;
+    }
+    if (colt_) colt_->setFrame(coltFrame_);
+}
+
+void RiskPanels::renderRoulette() {
+    const Cabinet& cab = c_.machine.cabinet;
+    if (rusRul_) {
+        show(pist_, cab.pist);
+        pist_->setFrame(std::clamp(cab.pist.frame, 0, art::kDrumFrameCount - 1));
+        show(colt_, cab.colt);
+        if (cab.coltRuns != coltRuns_) {
+            coltRuns_ = cab.coltRuns;
+            if (cab.colt.playing) {
+                coltFrame_ = 0;
+                coltTimer_->start();
+            }
+        }
+        if (!cab.colt.playing && coltTimer_->isActive()) {
+            coltTimer_->stop();
+            coltFrame_ = 0;
+        }
+        colt_->setFrame(coltTimer_->isActive() ? coltFrame_ : cab.colt.frame);
+        rouletteCaption_->setText(cab.RxLabel26.text);
+        show(rouletteCaption_, cab.RxLabel26);
+        rouletteWin_->setText(cab.RxLabel27.text);
+        show(rouletteWin_, cab.RxLabel27);
+    }
+    // The shot: the whole window red, nothing of the cabinet on it. The
+    // view's background is all that shows round Panel1, in a window and in
+    // full screen.
+    if (panel1_ && panel1_->isHidden() == cab.Panel1.visible) panel1_->setVisible(cab.Panel1.visible);
+    if (red_ != cab.redBackground) {
+        red_ = cab.redBackground;
+        const QBrush brush(red_ ? QColor(200, 0, 0) : QColor(Qt::black));
+        QGraphicsProxyWidget* proxy = panel1_ ? panel1_->graphicsProxyWidget() : nullptr;
+        if (proxy && proxy->scene())
+            for (QGraphicsView* view : proxy->scene()->views()) view->setBackgroundBrush(brush);
+    }
+}
+
 void RiskPanels::render() {
     const Cabinet& cab = c_.machine.cabinet;
+    table_->setFrame(c_.machine.state.riskChoice == RiskChoice::HigherLower ? 1 : 0);
     cards_->setPicture(cab.cards.picture);
     show(cards_, cab.cards);
     for (int k = 1; k <= 7; ++k) {
@@ -199,6 +266,7 @@ void RiskPanels::render() {
     }
     if (!cab.CashOut.playing) cashOut_->setFrame(cab.CashOut.frame);
     if (!cab.CashOut1.playing) cashOut1_->setFrame(cab.CashOut1.frame);
+    renderRoulette();
 }
 
 } // namespace talvern

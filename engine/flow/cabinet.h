@@ -80,6 +80,13 @@ struct Cabinet {
     Animation colt{{true, true}, false, 0};
     TextControl RxLabel27{{true, true}, QStringLiteral("0")};
     // history slot k = 1..7: the frame cr k and the card crd k
+    // Russian Roulette: the caption over its win display; each pull plays
+    // the revolver once (the window starts it when the count changes); the
+    // shot turns the window red and hides everything on Panel1 a moment.
+    TextControl RxLabel26{{true, true}, QStringLiteral("ВЫ ВЫИГРАЛИ")};
+    int coltRuns = 0;
+    Control Panel1;
+    bool redBackground = false;
     CardPlace& cr(int k) { return history[static_cast<std::size_t>(k - 1)]; }
     CardPlace& crd(int k) { return history[static_cast<std::size_t>(k + 6)]; }
     const CardPlace& cr(int k) const { return history[static_cast<std::size_t>(k - 1)]; }

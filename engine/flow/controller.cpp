@@ -16,8 +16,11 @@ Controller::Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort&
       redBlack(machine, game, wins),
       takeWin(machine, game, redBlack),
       risk(redBlack),
+      higherLower(machine, game),
+      roulette(machine, game),
       window_(window) {
     game.setWinHandler(&wins);
+    risk.plug(higherLower, roulette, machine.state);
     if (machine.state.credits < machine.state.bet) machine.showCover();
     machine.cabinet.message1.visible = false;
     for (int i = 0; i < 5; ++i) machine.showBack(i);
@@ -68,7 +71,11 @@ bool Controller::click(Ctl c) {
     case Ctl::btnbet1: guarded([&] { game.betMinusClick(); }); break;
     case Ctl::btnbet2: guarded([&] { game.betPlusClick(); }); break;
     case Ctl::Im1: case Ctl::Im2: case Ctl::Im3: case Ctl::Im4: case Ctl::Im5:
-        guarded([&] { game.cardClick(static_cast<int>(c) - static_cast<int>(Ctl::Im1)); });
+        // a pick while Higher-Lower is active, otherwise a hold of the first deal
+        guarded([&] {
+            const int pos = static_cast<int>(c) - static_cast<int>(Ctl::Im1);
+            if (!risk.cardClick(pos)) game.cardClick(pos);
+        });
         break;
     case Ctl::Image6: guarded([&] { game.testHandClick(); }); break;
     case Ctl::btnhelp:

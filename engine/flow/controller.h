@@ -55,6 +55,8 @@ public:
     RedBlackFlow redBlack;
     TakeWinFlow takeWin;
     RiskGameSet risk;  // what the window hands to wins.setRiskGames()
+    HigherLowerFlow higherLower;
+    RouletteFlow roulette;
 
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.

@@ -194,6 +194,9 @@ void GameFlow::resetBoard() {
         cab.Duble.visible = false;
         cab.Duble.frame = 0;
         cab.pist.frame = 0;
+        s.chambers = 6;
+        s.pulls = 0;
+        s.shot = 6;
         cab.RxLabel25.visible = false;
         for (auto& h : cab.history) h.visible = false;
 

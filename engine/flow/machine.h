@@ -85,6 +85,22 @@ struct MachineState {
 
     SoundId currentSound = SoundId::None;
 
+    // Higher-Lower: the dealer card is history card 5; the ranks of this
+    // step's dealer card and pick, how the pick came out, and the places
+    // turned in this step.
+    int dealerRank = 0;
+    int pickRank = 0;
+    int outcome = 0;  // 1 the pick is lower (lost), 2 higher (won), 3 equal (tie)
+    std::array<bool, 5> revealed{};
+
+    // Russian Roulette: a pull is survived while Random(6) < chambers; the
+    // drum shows `pulls`; `shot` is the last Random(6); the ladder's two
+    // working rungs of the starting win.
+    int chambers = 6;
+    int pulls = 0;
+    int shot = 6;
+    int rouletteA1 = 0, rouletteA2 = 0;
+
     // the bonus pool of the current bet class
     int poolIndex() const;
     bool anyHeld() const { return held[0] || held[1] || held[2] || held[3] || held[4]; }

@@ -196,10 +196,14 @@ TEST(TakeWin, Panel4TakesTheWinOrTheRouletteDisplay) {
     }
 }
 
-TEST(RiskGameSet, LaterGamesPlugInAndUntilThenPlayAsNone) {
+TEST(RiskGameSet, GamesPlugInAndAChoiceWithoutItsGamePlaysAsNone) {
     RiskRig r;
     r.ready(Variant::JokerPoker, 5);
     r.m.options.riskChoice = RiskChoice::HigherLower;
+    EXPECT_TRUE(r.c.risk.available(RiskChoice::HigherLower));  // the controller plugs its games in
+    EXPECT_TRUE(r.c.risk.available(RiskChoice::RussianRoulette));
+    r.c.risk.higherLower = nullptr;
+    r.c.risk.roulette = nullptr;
     r.win("5H 6B 7K 8V 9H");
     EXPECT_EQ(r.s.credits, 10000 - 5 + 35);  // credited at once
     EXPECT_TRUE(r.s.boardReset);

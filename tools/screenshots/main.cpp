@@ -1,7 +1,7 @@
 // Renders the cabinet in chosen states for the documentation:
 //   talvern-screenshots OUTDIR
-// writes idle.png, dealt.png, win.png, redblack-game.png, redblack-top.png and
-// fullscreen-win.png.
+// writes idle.png, dealt.png, win.png, redblack-game.png, redblack-top.png,
+// higherlower.png, roulette.png and fullscreen-win.png.
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -85,6 +85,55 @@ void redBlack(TTalvern& w, const QString& out) {
     m.options.riskChoice = RiskChoice::None;
 }
 
+// Higher-Lower two picks up the ladder, the next deal on the table: the
+// dealer card in slot 5 and the five cards face down on the card places.
+// Its fortune makes the picks come out right; a pick lost all the same (a
+// fair draw, now and then) starts again.
+void higherLowerShot(TTalvern& w, const QString& out) {
+    Controller& c = w.controller();
+    Machine& m = c.machine;
+    m.options.riskChoice = RiskChoice::HigherLower;
+    m.options.fortune[2] = 100;
+    m.options.statisticsOff = true;
+    c.click(Ctl::Deal);
+    c.click(Ctl::btnbet1);
+    c.click(Ctl::btnbet2);
+    const Hand twoPairs = test::hand("QH QK 7B 7V 3K");
+    w.pacer().setTimeScale(0.02);
+    while (!m.state.higherLowerActive || m.state.riskCounter > 7) {
+        if (m.state.boardReset) drawWin(w, twoPairs);
+        c.click(Ctl::BtnYes1);
+        c.click(Ctl::Im3);
+    }
+    c.click(Ctl::BtnYes1);
+    w.render();
+    save(w, out + "/higherlower.png");
+    c.click(Ctl::Im2);
+    if (!m.state.boardReset) c.click(Ctl::BtnCash1);
+    m.options.fortune[2] = 0;
+    m.options.statisticsOff = false;
+}
+
+// Russian Roulette after two pulls come through, the picture taken while the
+// third is under way: the drum turned on, the revolver's hammer back.
+void rouletteShot(TTalvern& w, const QString& out) {
+    Controller& c = w.controller();
+    Machine& m = c.machine;
+    m.options.riskChoice = RiskChoice::RussianRoulette;
+    const Hand twoPairs = test::hand("QH QK 7B 7V 3K");
+    w.pacer().setTimeScale(0.02);
+    while (m.state.boardReset || m.state.pulls < 2) {
+        if (m.state.boardReset) drawWin(w, twoPairs);
+        else c.click(Ctl::BtnYes1);
+    }
+    w.pacer().setTimeScale(1.0);
+    QTimer::singleShot(500 + 5 * 200 + 100, &w, [&w, out] { save(w, out + "/roulette.png"); });
+    c.click(Ctl::BtnYes1);
+    w.pacer().setTimeScale(0.02);
+    if (!m.state.boardReset) c.click(Ctl::BtnCash1);
+    m.options.riskChoice = RiskChoice::None;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +164,8 @@ int main(int argc, char** argv) {
 
     win(w, test::hand("8H 9H 1H JH QH"), out + "/win.png");
     redBlack(w, out);
+    higherLowerShot(w, out);
+    rouletteShot(w, out);
 
     w.resize(1280, 800);  // a full screen of 1280 x 800: scaled, black bars at the sides
     QApplication::processEvents();
