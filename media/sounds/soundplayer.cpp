@@ -2,7 +2,10 @@
 
 #include "media/sounds/soundresources.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace talvern::media {
@@ -30,6 +33,28 @@ QtSoundPlayer::QtSoundPlayer()
 QtSoundPlayer::~QtSoundPlayer()
 {
     for (auto& effect : effects_) effect->stop();
+    finishLoading();
+}
+
+bool QtSoundPlayer::loading() const
+{
+    for (const auto& effect : effects_)
+        if (effect->status() == QSoundEffect::Loading) return true;
+    return false;
+}
+
+void QtSoundPlayer::finishLoading(int timeoutMs)
+{
+    // The effects learn that their sample is ready through queued signals,
+    // so only a running event loop can see the loading end.
+    if (!loading() || QCoreApplication::instance() == nullptr) return;
+    QEventLoop loop;
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    for (const auto& effect : effects_)
+        QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [this, &loop] {
+            if (!loading()) loop.quit();
+        });
+    if (loading()) loop.exec();
 }
 
 void QtSoundPlayer::start(SoundId id, bool loop)

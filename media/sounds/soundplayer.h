@@ -23,6 +23,13 @@ public:
     // Looping sounds run until the next start. None and unknown ids are ignored.
     void start(SoundId id, bool loop) override;
 
+    // Waits, serving events, until every sound has been read (or failed),
+    // at most `timeoutMs`. Qt 6.4's sample cache deadlocks at program exit
+    // while a sample is still being decoded, so the player settles before
+    // it goes; quitting right after start-up is how that happens.
+    void finishLoading(int timeoutMs = 2000);
+    bool loading() const;
+
     // The sound started last (None before the first), and the effect that
     // plays a sound (nullptr for None and unknown ids), for diagnostics.
     SoundId current() const { return current_; }
