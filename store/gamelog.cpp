@@ -1,11 +1,13 @@
 #include "gamelog.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
+
+#include "filebytes.h"
 
 namespace talvern::store {
 
@@ -33,18 +35,6 @@ char16_t tableChar(unsigned char b) {
 }
 
 QString lineText(const QString& prefix, int value) { return prefix + QString::number(value); }
-
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    // Unbuffered, so a write that does not reach the disk fails here and not
-    // silently in a later flush: the earlier file must survive it.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
 
 } // namespace
 
@@ -111,16 +101,26 @@ QStringList closingLines(int credits, int loaded, int taken, const QDateTime& sw
 }
 
 void GameLog::open(int runNumber, const QDateTime& now) {
-    earlier_.clear();
+    earlier_.reset();
+    earlierSize_ = 0;
+    earlierEndsWithLineEnd_ = true;
+    viewerTail_.clear();
     added_.clear();
     earlierUnreadable_ = false;
-    if (startsAfresh(runNumber)) QFile::remove(path_);
-    QFile f(path_);
-    if (f.exists()) {
-        if (f.open(QIODevice::ReadOnly))
-            earlier_ = f.readAll();
-        else
+    auto f = std::make_unique<QFile>(path_);
+    if (!startsAfresh(runNumber) && f->exists()) {
+        if (f->open(QIODevice::ReadOnly)) {
+            earlierSize_ = f->size();
+            const qint64 from = std::max<qint64>(0, earlierSize_ - kViewerBytes);
+            if (!f->seek(from)) earlierUnreadable_ = true;
+            viewerTail_ = f->read(earlierSize_ - from);
+            if (viewerTail_.size() != earlierSize_ - from) earlierUnreadable_ = true;
+            if (from > 0) viewerTail_.remove(0, viewerTail_.indexOf('\n') + 1);
+            earlierEndsWithLineEnd_ = earlierSize_ == 0 || viewerTail_.endsWith('\n');
+            earlier_ = std::move(f);
+        } else {
             earlierUnreadable_ = true;  // never overwrite a log we could not read
+        }
     } else {
         added_.append(QString());  // a new log begins with an empty line
     }
@@ -129,17 +129,17 @@ void GameLog::open(int runNumber, const QDateTime& now) {
 }
 
 QString GameLog::viewerText() const {
-    QString earlier = decodeCp1251(earlier_);
+    QString earlier = decodeCp1251(viewerTail_);
     earlier.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!earlier.isEmpty() && !earlier.endsWith(u'\n')) earlier.append(u'\n');
     return earlier + added_.join(u'\n');
 }
 
-QByteArray GameLog::bytes() const {
-    QByteArray out = earlier_;
+QByteArray GameLog::addedBytes() const {
+    QByteArray out;
     // An earlier log cut off in the middle of a line still gets this run's
     // block on lines of its own.
-    if (!out.isEmpty() && !out.endsWith('\n')) out.append("\r\n");
+    if (!earlierEndsWithLineEnd_) out.append("\r\n");
     for (const QString& line : added_) {
         out.append(encodeCp1251(line));
         out.append("\r\n");
@@ -147,12 +147,23 @@ QByteArray GameLog::bytes() const {
     return out;
 }
 
+QByteArray GameLog::bytes() const {
+    QByteArray out;
+    if (earlier_ && earlier_->seek(0)) out = earlier_->read(earlierSize_);
+    return out + addedBytes();
+}
+
 bool GameLog::close(int credits, int loaded, int taken, const QDateTime& now) {
     if (!open_) return false;
     added_ += closingLines(credits, loaded, taken, now);
     open_ = false;
+    const std::unique_ptr<QFile> earlier = std::move(earlier_);
     if (earlierUnreadable_) return false;
-    return writeWhole(path_, bytes());
+    files::Replacement out(path_);
+    if (!out.open()) return false;
+    if (earlier) out.copy(*earlier, 0, earlierSize_);
+    out.append(addedBytes());
+    return out.commit();
 }
 
 } // namespace talvern::store

@@ -4,10 +4,10 @@ namespace talvern::store {
 
 CreditStatistics addRun(int storedLoaded, int storedTaken, int runLoaded, int runTaken) {
     CreditStatistics c;
-    c.loaded = storedLoaded + runLoaded;
-    c.taken = storedTaken + runTaken;
-    c.won = c.loaded - c.taken > 0 ? c.loaded - c.taken : 0;
-    c.lost = c.loaded < c.taken ? c.taken - c.loaded : 0;
+    c.loaded = addSaturated(storedLoaded, runLoaded);
+    c.taken = addSaturated(storedTaken, runTaken);
+    c.won = c.loaded > c.taken ? clampedToInt(static_cast<long long>(c.loaded) - c.taken) : 0;
+    c.lost = c.loaded < c.taken ? clampedToInt(static_cast<long long>(c.taken) - c.loaded) : 0;
     return c;
 }
 

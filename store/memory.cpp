@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStringList>
 
+#include "filebytes.h"
+
 namespace talvern::store {
 
 Memory::Memory(Machine& machine, StorePaths paths, Now now)
@@ -58,6 +60,8 @@ int Memory::startOfRun(const DesktopMode& currentDesktop) {
     const int mode = readDisplayMode();
     readDesktopToRestore(currentDesktop);
     prepareDataFolder();
+    files::removeStaleTemporaries(paths_.settingsFile);
+    files::removeStaleTemporaries(paths_.logFile());
     readRunStatistics();
     return mode;
 }
@@ -78,7 +82,7 @@ void Memory::storeDialogChoices(const DialogChoices& c) {
 void Memory::createTotals() {
     SettingsStore st(paths_.settingsFile);
     totals_ = TotalsFigures{};
-    totals_.runNumber = st.read(vol::num) + 1;
+    totals_.runNumber = addSaturated(st.read(vol::num), 1);
 }
 
 void Memory::openLog() { log_.open(totals_.runNumber, now_()); }
@@ -120,8 +124,8 @@ void Memory::storeStatistics(SettingsStore& st, ExitPort& port) {
         st.write(stat::strbv, 0);
     }
     if (choices_.saveRedBlack) {
-        st.write(stat::strba, st.read(stat::strba) + s.redBlackAttempts);
-        st.write(stat::strbv, st.read(stat::strbv) + s.redBlackWins);
+        st.write(stat::strba, addSaturated(st.read(stat::strba), s.redBlackAttempts));
+        st.write(stat::strbv, addSaturated(st.read(stat::strbv), s.redBlackWins));
     }
 
     if (resetAsked(choices_.saveHigherLower, kResetHigherLower, port)) {
@@ -129,8 +133,8 @@ void Memory::storeStatistics(SettingsStore& st, ExitPort& port) {
         st.write(stat::stbsv, 0);
     }
     if (choices_.saveHigherLower) {
-        st.write(stat::stbsa, st.read(stat::stbsa) + s.higherLowerAttempts);
-        st.write(stat::stbsv, st.read(stat::stbsv) + s.higherLowerWins);
+        st.write(stat::stbsa, addSaturated(st.read(stat::stbsa), s.higherLowerAttempts));
+        st.write(stat::stbsv, addSaturated(st.read(stat::stbsv), s.higherLowerWins));
     }
 }
 

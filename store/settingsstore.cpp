@@ -1,17 +1,111 @@
 #include "settingsstore.h"
 
 #include <QCoreApplication>
-#include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <limits>
+#include <vector>
+
+#include "filebytes.h"
 
 namespace talvern::store {
 
 namespace {
 
-QString keyOf(Section section, const QString& name) {
-    return (section == Section::Vol ? QStringLiteral("vol/") : QStringLiteral("stat/")) + name;
+constexpr QByteArrayView kSectionNames[] = {"vol", "stat"};
+
+QByteArrayView trimmed(QByteArrayView t) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!t.isEmpty() && blank(t.front())) t = t.sliced(1);
+    while (!t.isEmpty() && blank(t.back())) t.chop(1);
+    return t;
+}
+
+// The names the machine gives its values; a key of any other shape is not
+// one of them, and its line is kept as it is.
+bool plainKey(QByteArrayView key) {
+    if (key.isEmpty() || key.size() > 64) return false;
+    for (const char c : key)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+              c == '.'))
+            return false;
+    return true;
+}
+
+// The value text as QSettings would see it: a quoted value without its
+// quotes, otherwise up to a comment.
+QByteArray valueText(QByteArrayView v) {
+    v = trimmed(v);
+    if (v.startsWith('"')) {
+        v = v.sliced(1);
+        const qsizetype close = v.indexOf('"');
+        return (close < 0 ? v : v.first(close)).toByteArray();
+    }
+    const qsizetype comment = v.indexOf(';');
+    if (comment >= 0) v = trimmed(v.first(comment));
+    return v.toByteArray();
+}
+
+// What a scan of the file finds of the two groups.
+struct Scan {
+    struct KeyLine {
+        Section section;
+        QByteArray key;
+        QByteArray value;  // empty when the line is too long to hold a number
+        files::Line line;
+    };
+    std::vector<KeyLine> keys;
+    // Where a new value of a group goes: after the last line that is not
+    // blank of the group's last section. -1 when the file has none.
+    std::array<qint64, 2> insertAt{-1, -1};
+    std::array<bool, 2> insertNeedsLineEnd{false, false};
+    qint64 size = 0;
+    bool endsWithLineEnd = true;
+};
+
+bool scanFile(QFile& f, Scan& scan) {
+    std::optional<Section> current;
+    bool first = true;
+    const bool ok = files::scanLines(f, [&](const files::Line& line) {
+        QByteArrayView head(line.head);
+        if (first && head.startsWith("\xEF\xBB\xBF")) head = head.sliced(3);
+        first = false;
+        const QByteArrayView t = trimmed(head);
+        scan.size = line.end();
+        scan.endsWithLineEnd = line.endLength > 0;
+        if (t.startsWith('[')) {
+            QByteArrayView name = t.sliced(1);
+            const qsizetype close = name.indexOf(']');
+            if (close >= 0) name = name.first(close);
+            name = trimmed(name);
+            current.reset();
+            for (std::size_t i = 0; i < std::size(kSectionNames); ++i)
+                if (name == kSectionNames[i]) current = static_cast<Section>(i);
+        } else if (current && !t.startsWith(';')) {
+            const qsizetype eq = t.indexOf('=');
+            const QByteArrayView key = eq > 0 ? trimmed(t.first(eq)) : QByteArrayView();
+            if (plainKey(key))
+                scan.keys.push_back({*current, key.toByteArray(),
+                                     line.whole() ? valueText(t.sliced(eq + 1)) : QByteArray(), line});
+        }
+        if (current && !t.isEmpty()) {
+            const auto i = static_cast<std::size_t>(*current);
+            scan.insertAt[i] = line.end();
+            scan.insertNeedsLineEnd[i] = line.endLength == 0;
+        }
+    });
+    return ok;
+}
+
+// Opens the file for a scan. False when it is there and cannot be read;
+// a file that is not there reads as empty.
+bool openForScan(QFile& f) {
+    if (!f.exists()) return true;
+    return f.open(QIODevice::ReadOnly);
 }
 
 } // namespace
@@ -64,25 +158,112 @@ StorePaths StorePaths::standard() {
     return p;
 }
 
-SettingsStore::SettingsStore(const QString& file) : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+SettingsStore::SettingsStore(const QString& file) : file_(file) {
+    QFile f(file_);
+    Scan scan;
+    if (!openForScan(f) || (f.isOpen() && !scanFile(f, scan))) {
+        unreadable_ = true;
+        return;
+    }
+    // Of a key given twice the later line counts, as QSettings reads it.
+    for (const Scan::KeyLine& k : scan.keys) stored_[{k.section, k.key}] = k.value;
+}
 
 SettingsStore::~SettingsStore() { close(); }
 
 int SettingsStore::read(Section section, const QString& name, int fallback) const {
-    // An INI value that is not a plain string (a list "1, 2", a serialised
-    // variant) is not decimal text either.
-    const QVariant v = settings_->value(keyOf(section, name));
-    if (v.typeId() != QMetaType::QString) return fallback;
-    return parseDecimal(v.toString()).value_or(fallback);
+    const Key key{section, name.toLatin1()};
+    if (const auto w = written_.find(key); w != written_.end()) return w->second;
+    const auto s = stored_.find(key);
+    if (s == stored_.end()) return fallback;
+    return parseDecimal(QString::fromLatin1(s->second)).value_or(fallback);
 }
 
 void SettingsStore::write(Section section, const QString& name, int value) {
-    settings_->setValue(keyOf(section, name), QString::number(value));
+    written_[{section, name.toLatin1()}] = value;
 }
 
 bool SettingsStore::close() {
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) ok_ = false;
+    if (written_.empty()) return ok_;
+    std::map<Key, int> written;
+    written.swap(written_);
+    for (const auto& [key, value] : written) stored_[key] = QByteArray::number(value);
+    // A file that could not be read is never written over: what it holds
+    // would be lost.
+    if (unreadable_) return ok_ = false;
+
+    // The file as it is now: another run may have written it since this
+    // step began, and only this step's values are ours to change.
+    QFile old(file_);
+    Scan scan;
+    if (!openForScan(old) || (old.isOpen() && !scanFile(old, scan))) return ok_ = false;
+
+    // The edits, by where they go: a value's last line takes its new text,
+    // its earlier lines go; values the file lacks are added to their group.
+    struct Edit {
+        qint64 from, to;
+        QByteArray text;
+    };
+    std::vector<Edit> edits;
+    std::array<QByteArray, 2> added;
+    bool changes = false;
+    auto line = [](const QByteArray& key, int value, int endLength = 1) {
+        return key + '=' + QByteArray::number(value) + (endLength == 2 ? "\r\n" : "\n");
+    };
+    for (const auto& [key, value] : written) {
+        const Scan::KeyLine* last = nullptr;
+        for (const Scan::KeyLine& k : scan.keys) {
+            if (k.section != key.first || k.key != key.second) continue;
+            if (last) {
+                edits.push_back({last->line.offset, last->line.end(), {}});
+                changes = true;
+            }
+            last = &k;
+        }
+        if (last) {
+            const QByteArray text = line(key.second, value, last->line.endLength);
+            const bool same = last->line.whole() && last->line.head + QByteArray("\r\n").right(last->line.endLength) == text;
+            changes = changes || !same;
+            edits.push_back({last->line.offset, last->line.end(), text});
+        } else {
+            added[static_cast<std::size_t>(key.first)] += line(key.second, value);
+            changes = true;
+        }
+    }
+    // The start of every run clears values that are mostly 0 already: a file
+    // that would come out the same is left alone.
+    if (!changes) return ok_;
+    QByteArray atEnd;
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        if (added[i].isEmpty()) continue;
+        if (const qint64 at = scan.insertAt[i]; at >= 0) {
+            // The line before has no line end only if it is the unended last
+            // line of the file and stays as it is.
+            const bool lineEnd = scan.insertNeedsLineEnd[i] &&
+                                 std::none_of(edits.begin(), edits.end(), [&](const Edit& e) { return e.to == at; });
+            edits.push_back({at, at, (lineEnd ? QByteArray("\n") : QByteArray()) + added[i]});
+            continue;
+        }
+        if (scan.size > 0 || !atEnd.isEmpty()) {
+            if (atEnd.isEmpty() && !scan.endsWithLineEnd) atEnd += '\n';
+            atEnd += '\n';
+        }
+        atEnd += '[' + kSectionNames[i].toByteArray() + "]\n" + added[i];
+    }
+    if (!atEnd.isEmpty()) edits.push_back({scan.size, scan.size, atEnd});
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.from < b.from; });
+
+    if (!QDir().mkpath(QFileInfo(file_).absolutePath())) return ok_ = false;
+    files::Replacement out(file_);
+    if (!out.open()) return ok_ = false;
+    qint64 at = 0;
+    for (const Edit& e : edits) {
+        if (e.from > at) out.copy(old, at, e.from - at);
+        out.append(e.text);
+        at = std::max(at, e.to);
+    }
+    if (scan.size > at) out.copy(old, at, scan.size - at);
+    if (!out.commit()) ok_ = false;
     return ok_;
 }
 

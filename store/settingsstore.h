@@ -3,15 +3,15 @@
 // [stat] for the long-running statistics, kept as decimal text in one INI
 // file per user. Every value the machine keeps is listed here once, with its
 // default, so that nobody reads a value with the wrong fallback.
+#include <QByteArray>
 #include <QString>
 
 #include <array>
-#include <memory>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "machine.h"
-
-class QSettings;
 
 namespace talvern::store {
 
@@ -93,6 +93,16 @@ struct StorePaths {
 // One step's access to the store: open, read and write, close. Nothing is
 // cached between steps, so two runs that end one after the other both see
 // what the other wrote.
+//
+// The file is an INI file of the form QSettings writes, read and written by
+// the store itself: QSettings can replace it with an empty file when the disk
+// is full and reports success, waits half a minute for a lock file a killed
+// run left empty, and rewrites lines it cannot parse. Here a close rewrites
+// only the lines of the values written in this step (in the last section of
+// their group, or a new one at the end) and keeps every other byte of the
+// file as it was, through a temporary file that replaces the old one only
+// once it is completely on disk. The file is read in small pieces, so a
+// file of junk costs time in proportion to its size but little memory.
 class SettingsStore {
 public:
     explicit SettingsStore(const QString& file);
@@ -106,13 +116,18 @@ public:
     void write(const Value& v, int value) { write(v.section, QString::fromLatin1(v.name), value); }
     void write(Section section, const QString& name, int value);
 
-    // Writes everything to disk. False when the file could not be written.
+    // Writes what this step wrote to disk, merged into the file as it is
+    // now. False when the file could not be written; it is then unchanged.
     bool close();
     // False once a close has failed.
     bool ok() const { return ok_; }
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    using Key = std::pair<Section, QByteArray>;
+    QString file_;
+    std::map<Key, QByteArray> stored_;  // the text of each value as the step began
+    std::map<Key, int> written_;        // written in this step, not yet closed
+    bool unreadable_ = false;           // there, but could not be read: never written over
     bool ok_ = true;
 };
 
