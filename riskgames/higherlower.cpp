@@ -158,7 +158,7 @@ void HigherLowerFlow::pick(int pos) {
     Cabinet& cab = m_.cabinet;
     const bool counting = !m_.options.statsOff();
     m_.random.reseed(m_.clock);
-    if (counting) ++m_.stats.higherLowerAttempts;
+    if (counting) countOne(m_.stats.higherLowerAttempts);
     cab.message1.visible = false;
     setPlacesEnabled(false);
 
@@ -177,7 +177,7 @@ void HigherLowerFlow::pick(int pos) {
         break;
     case 2:
         m_.play(SoundId::Yes);
-        if (counting) ++m_.stats.higherLowerWins;
+        if (counting) countOne(m_.stats.higherLowerWins);
         m_.setWin(std::min(2 * s.win, s.maxWin));
         display();
         break;

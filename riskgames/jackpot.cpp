@@ -148,7 +148,7 @@ void JackPotFlow::close() {
     m_.setJackPot(amountAtOpen_ >= kFloor ? amountAtOpen_ : kFloor);
     if (!m_.options.statsOff()) m_.stats.countedJackPot = m_.state.jackPot;
     view.shuffleTimer = view.countUpTimer = false;
-    m_.setCredits(m_.state.credits + paid_);
+    m_.setCredits(addSaturated(m_.state.credits, paid_));
     paid_ = 0;
     closed_ = true;
 }

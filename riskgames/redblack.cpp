@@ -87,7 +87,7 @@ void RedBlackFlow::step(Guess g) {
     const bool counting = !m_.options.statsOff();
     m_.random.reseed(m_.clock);
     if (m_.options.variant == Variant::DeucesWild && s.riskCounter == 10) s.riskCounter = 9;
-    if (counting) ++m_.stats.redBlackAttempts;
+    if (counting) countOne(m_.stats.redBlackAttempts);
     colourButtons(false);
 
     bool black = g == Guess::Black;
@@ -109,9 +109,9 @@ void RedBlackFlow::step(Guess g) {
 
     if ((black ? isBlack(c) : isRed(c)) || c == kJoker) {
         m_.play(SoundId::Yes);
-        if (counting) ++m_.stats.redBlackWins;
+        if (counting) countOne(m_.stats.redBlackWins);
         --s.riskCounter;
-        m_.setWin(s.win * 2);
+        m_.setWin(addSaturated(s.win, s.win));
         wins_.winHandling();
         m_.pacer.hold(700);
     } else {

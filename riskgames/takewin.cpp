@@ -12,7 +12,7 @@ void TakeWinFlow::takeRedBlack() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = false;
-    m_.setCredits(s.credits + s.win);
+    m_.setCredits(addSaturated(s.credits, s.win));
     m_.setWin(0);
     risk::stopLadder(m_);
     cab.CashOut.frame = 0;
@@ -44,7 +44,7 @@ void TakeWinFlow::takeHalfRedBlack() {
         m_.play(SoundId::Halt);
         m_.setWin(s.win / 2);
         m_.setMaxWin(s.maxWin / 2);
-        m_.setCredits(s.credits + s.win);
+        m_.setCredits(addSaturated(s.credits, s.win));
     }
     cab.Btn12.enabled = true;
     if (s.win <= 0) {
@@ -61,10 +61,10 @@ void TakeWinFlow::take() {
     stopMusic();
     m_.play(SoundId::Home);
     if (roulette()) {
-        m_.setCredits(s.credits + cab.RxLabel27.text.toInt());
+        m_.setCredits(addSaturated(s.credits, cab.RxLabel27.text.toInt()));
         cab.RxLabel27.text = QStringLiteral("0");
     } else {
-        m_.setCredits(s.credits + s.win);
+        m_.setCredits(addSaturated(s.credits, s.win));
         m_.setWin(0);
     }
     cab.CashOut1.playing = false;
@@ -85,7 +85,7 @@ void TakeWinFlow::takeHalf() {
     if (s.win > 0) {
         m_.setWin(s.win / 2);
         m_.setMaxWin(s.maxWin / 2);
-        m_.setCredits(s.credits + s.win);
+        m_.setCredits(addSaturated(s.credits, s.win));
         m_.play(SoundId::Halt);
     }
     cab.BtnHalf1.enabled = true;

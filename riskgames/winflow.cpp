@@ -28,7 +28,7 @@ void WinFlow::winHandling() {
         if (line) m_.setWin(cab.payValue[static_cast<std::size_t>(line - 1)].text.toInt());
         cab.RxLabel24.visible = true;
         if (v == Variant::JokerPoker && !m_.options.statsOff())
-            if (int* counter = m_.stats.combinationCounter(s.handClass)) ++*counter;
+            if (int* counter = m_.stats.combinationCounter(s.handClass)) countOne(*counter);
     }
 
     // A choice whose game is not there plays as "none".
@@ -43,7 +43,7 @@ void WinFlow::winHandling() {
     } else if (choice == RiskChoice::RussianRoulette) {
         risk_->startRoulette();
     } else {
-        m_.setCredits(s.credits + s.win);
+        m_.setCredits(addSaturated(s.credits, s.win));
         game_.resetBoard();
     }
     s.bonusWin = false;
@@ -54,7 +54,7 @@ void WinFlow::applyAlwaysSeven() {
     if (s.alwaysSeven) {
         if (s.riskCounter > 4) {
             s.riskCounter = 9;
-            m_.setMaxWin(128 * s.win);
+            m_.setMaxWin(clampedToInt(128LL * s.win));
         } else {
             s.riskCounter = 1;
             const int line = lineOfClass(m_.options.variant, s.handClass, s.jacksPair);
@@ -67,7 +67,7 @@ void WinFlow::applyAlwaysSeven() {
 void WinFlow::bonusStep() {
     MachineState& s = m_.state;
     const int pool = s.poolIndex();
-    int amount = m_.cabinet.RxLabel5.text.toInt() + s.bet;
+    int amount = addSaturated(m_.cabinet.RxLabel5.text.toInt(), s.bet);
     m_.setBonusDisplay(amount);
     s.bonusPools[static_cast<std::size_t>(pool)] = amount;
     m_.play(SoundId::Bonus1);
@@ -80,7 +80,7 @@ void WinFlow::bonusStep() {
         m_.setMaxWin(4 * s.bonusLevel);
         m_.setWin(s.bonusLevel);
         amount -= s.bonusLevel;
-        m_.setJackPot(m_.cabinet.RxLabel6.text.toInt() + s.bonusLevel / 5);
+        m_.setJackPot(addSaturated(m_.cabinet.RxLabel6.text.toInt(), s.bonusLevel / 5));
         if (!m_.options.statsOff()) m_.stats.countedJackPot = s.jackPot;
         m_.setBonusDisplay(amount);
         s.bonusWin = true;

@@ -103,7 +103,7 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
     if (e.risk) s.riskCounter = e.risk;
     s.jacksPair = e.jacksPair;
     s.bonusPairs = e.bonusPairs;
-    if (v == Variant::JokerPoker && !m_.options.statsOff()) ++m_.stats.stdeal;
+    if (v == Variant::JokerPoker && !m_.options.statsOff()) countOne(m_.stats.stdeal);
 
     // Mark the result.
     m_.unmarkPayLines();
@@ -165,7 +165,7 @@ void GameFlow::betPlusClick() {
 void GameFlow::loadClick() {
     MachineState& s = m_.state;
     if (s.credits <= kMaxLoadedCredits - 100) {
-        m_.setCredits(s.credits + 100);
+        m_.setCredits(addSaturated(s.credits, 100));
         s.creditsLoaded += 100;
         m_.play(SoundId::Pay);
     }

@@ -3,6 +3,7 @@
 // number displays live here as integers; the flows render them into the
 // presentation model (cabinet.h) whenever they change.
 #include <array>
+#include <limits>
 
 #include "cards.h"
 #include "evaluator.h"
@@ -29,6 +30,17 @@ struct Options {
     bool statisticsOff = false;
     bool statsOff() const { return statisticsOff; }
 };
+
+// Figures read from a damaged or foreign store can be anywhere in the range
+// of int: sums with them stop at its ends rather than wrap round, so they
+// stay numbers the store can read back.
+constexpr int clampedToInt(long long v) {
+    return v > std::numeric_limits<int>::max()   ? std::numeric_limits<int>::max()
+           : v < std::numeric_limits<int>::min() ? std::numeric_limits<int>::min()
+                                                 : static_cast<int>(v);
+}
+constexpr int addSaturated(int a, long long b) { return clampedToInt(static_cast<long long>(a) + b); }
+constexpr void countOne(int& counter) { counter = addSaturated(counter, 1); }
 
 // Statistics counted while the statistics-off flag is clear.
 struct Statistics {
