@@ -21,6 +21,8 @@ packages=(
   xvfb xauth xdotool imagemagick sox x11-utils
   # checking the desktop entry and the AppStream data
   desktop-file-utils appstream
+  # measuring the time and memory of whole runs
+  time
 )
 
 missing=()
