@@ -45,6 +45,21 @@ const Named kControls[] = {
     {"RxLabel24", "Комбинация", nullptr},
     {"dealx", "Раздача закрыта", "Зарядите кредиты, чтобы играть"},
     {"Panel2", "Заставка", "Нажмите любую клавишу"},
+    // the risk games
+    {"BtnRed", "Красное", "Следующая карта красной масти"},
+    {"BtnBlack", "Чёрное", "Следующая карта чёрной масти"},
+    {"BtnNo", "Наугад", "Автомат выберет цвет сам"},
+    {"BtnCash", "Забрать", "Забрать выигрыш"},
+    {"Btn12", "Забрать половину", "Забрать половину выигрыша и играть дальше на остальное"},
+    {"BtnCash1", "Забрать", "Забрать выигрыш"},
+    {"BtnHalf1", "Забрать половину", "Забрать половину выигрыша и играть дальше на остальное"},
+    {"BtnYes1", "Да", "Играть дальше"},
+    {"cards", "Колода", nullptr},
+    {"RxLabel23", "Выигрыш", nullptr},
+    {"RxLabel26", "Надпись", nullptr},
+    {"RxLabel27", "Выигрыш", nullptr},
+    {"pist", "Барабан", nullptr},
+    {"colt", "Револьвер", nullptr},
 };
 
 void set(QWidget* w, const QString& description) {
@@ -69,6 +84,8 @@ void nameCabinetControls(QWidget* panel1) {
             hold->setAccessibleDescription(QStringLiteral("Карта %1 оставлена").arg(i));
         }
     }
+    for (int k = 1; k <= 7; ++k)
+        if (QWidget* w = find(panel1, QStringLiteral("crd%1").arg(k))) w->setAccessibleName(QStringLiteral("Сыгранная карта %1").arg(k));
     static const char* captions[] = {"l1", "l2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10"};
     for (int i = 0; i < 10; ++i) {
         if (QWidget* w = find(panel1, QString::fromLatin1(captions[i]))) w->setAccessibleName(QStringLiteral("Линия %1").arg(i + 1));
@@ -84,6 +101,18 @@ void describeCabinet(QWidget* panel1, const Cabinet& cab) {
     set(find(panel1, QStringLiteral("RxLabel25")), cab.RxLabel25.text);
     set(find(panel1, QStringLiteral("message1")), cab.message1.text);
     set(find(panel1, QStringLiteral("RxLabel24")), cab.RxLabel24.text);
+    set(find(panel1, QStringLiteral("RxLabel23")), cab.RxLabel23.text);
+    set(find(panel1, QStringLiteral("RxLabel26")), cab.RxLabel26.text);
+    set(find(panel1, QStringLiteral("RxLabel27")), cab.RxLabel27.text);
+    // The one button of the lower row plays the game on the table: the next
+    // cards of Higher-Lower or the next pull of the trigger.
+    set(find(panel1, QStringLiteral("BtnYes1")),
+        cab.RusRul.visible ? QStringLiteral("Нажать на курок") : QStringLiteral("Сдать карты и играть дальше"));
+    set(find(panel1, QStringLiteral("pist")), QStringLiteral("Нажатий на курок: %1").arg(cab.pist.frame));
+    for (int k = 1; k <= 7; ++k) {
+        const CardPlace& crd = cab.crd(k);
+        set(find(panel1, QStringLiteral("crd%1").arg(k)), crd.visible ? spokenCard(crd.card) : QString());
+    }
     for (std::size_t i = 0; i < 5; ++i) {
         QString d = spokenCard(cab.Im[i].card);
         if (cab.lb[i].visible) d += QStringLiteral(", оставлена");

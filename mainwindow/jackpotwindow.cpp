@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "accessibility.h"
 #include "cabinetart.h"
 #include "widgets.h"
 
@@ -35,6 +36,7 @@ TAboutBox4::TAboutBox4(Machine& machine, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* card = new CardView(this);
         card->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        card->setAccessibleName(QStringLiteral("Карта %1").arg(i + 1));
         card->setGeometry(xs[i], 80, 117, 157);
         card->setCursor(Qt::PointingHandCursor);
         card->clicked = [this, i] {
@@ -85,7 +87,17 @@ void TAboutBox4::render() {
     for (std::size_t i = 0; i < 3; ++i) {
         cards_[i]->setPicture(v.cards[i]);
         cards_[i]->setEnabled(v.cardsEnabled[i]);
+        cards_[i]->setAccessibleDescription(v.sure[i] ? QStringLiteral("уверен?") : QString());
     }
+    // The texts are painted on the window, so a screen reader hears them as
+    // the window's description.
+    QStringList spoken{QStringLiteral("Джек пот: ") + v.amount};
+    if (v.findJokerVisible) spoken << QStringLiteral("Найди джокера");
+    if (v.yesVisible) spoken << QStringLiteral("Да!");
+    if (v.winVisible) spoken << QStringLiteral("Выигрыш: ") + v.paid;
+    if (v.pressAnyKeyVisible) spoken << QStringLiteral("нажми любую клавишу");
+    const QString description = spoken.join(QStringLiteral(". "));
+    if (accessibleDescription() != description) setAccessibleDescription(description);
     if (v.shuffleTimer != shuffle_->isActive()) v.shuffleTimer ? shuffle_->start() : shuffle_->stop();
     if (v.countUpTimer != countUp_->isActive()) v.countUpTimer ? countUp_->start() : countUp_->stop();
     if (QWidget* main = parentWidget()) main->update();

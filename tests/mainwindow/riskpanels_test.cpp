@@ -30,7 +30,9 @@ TEST(RiskPanels, EveryControlSitsAtItsPlaceOnItsPanel) {
     for (int k = 1; k <= 7; ++k) rdBl << QStringLiteral("cr%1").arg(k) << QStringLiteral("crd%1").arg(k);
     const QStringList panel3 = {"Image2", "Btn12", "BtnRed", "BtnNo", "BtnBlack", "BtnCash", "CashOut"};
     const QStringList panel4 = {"Image3", "BtnHalf1", "BtnYes1", "BtnCash1", "CashOut1"};
-    for (auto [parent, names] : {std::pair{"RdBl", rdBl}, std::pair{"Panel3", panel3}, std::pair{"Panel4", panel4}}) {
+    const QStringList rusRul = {"Image1", "pist", "colt", "RxLabel26", "RxLabel27"};
+    for (auto [parent, names] : {std::pair{"RdBl", rdBl}, std::pair{"Panel3", panel3}, std::pair{"Panel4", panel4},
+                                 std::pair{"RusRul", rusRul}}) {
         QWidget* p = panel(w, parent);
         ASSERT_NE(p, nullptr) << parent;
         for (const QString& name : names) {
