@@ -19,22 +19,15 @@
 #include <cstdio>
 
 #include "memory.h"
+#include "session.h"
 
 namespace {
 
 using namespace talvern;
 
-struct NoPacer : Pacer {
-    void pause(int) override {}
-    void hold(int) override {}
-    void processEvents() override {}
-};
-struct NoSound : SoundPort {
-    void start(SoundId, bool) override {}
-};
-struct FixedClock : Clock {
-    std::uint32_t millisecondsOfDayUtc() override { return 4242; }
-};
+using reliability::FixedClock;
+using reliability::NoPacer;
+using reliability::NoSound;
 
 struct Snapshots {
     QString folder;
