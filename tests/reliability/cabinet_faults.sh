@@ -7,7 +7,7 @@
 #   cabinet_faults.sh BINARY disk-full      a full tmpfs as config and data folder
 #   cabinet_faults.sh BINARY read-only      the data folder not writable (run as nobody)
 #   cabinet_faults.sh BINARY config-file    ~/.config is a plain file
-#   cabinet_faults.sh BINARY kills KILLAT   SIGKILL at every change the exit makes, then the next run
+#   cabinet_faults.sh BINARY kills KILLAT   SIGKILL at every change the exit makes, then at random moments
 #   cabinet_faults.sh BINARY big-files      a 100 MB log, 50 MB of junk settings: time and memory
 #
 # A case that cannot be set up here (no mount, no other user) says so and
@@ -341,6 +341,74 @@ kills)
   summary=
   for k in "${!seen[@]}"; do summary+="$k: ${seen[$k]}; "; done
   report "$kills kills of the real program (every change its exit makes), each followed by a normal run: $summary temporary files left: ${strays:-0}"
+
+  # Then at random moments, as a power cut comes: SIGKILL a random time
+  # after "Да" (the receipt keyed as soon as it shows), anywhere in the span
+  # an exit takes here. Every tenth home is played again to see the next run
+  # start from what is left.
+  exit_at_random() {  # DELAY (seconds, or "never"): leaves, and kills DELAY after the answer
+    start_cabinet
+    click 400 300 && sleep 0.3
+    click 694 535
+    wait_box || fail "no question on leaving"
+    rm -f "$here/killed"
+    if [ "$1" = never ]; then sleep 30 & else ( sleep "$1"; kill -9 "$app" 2>/dev/null && touch "$here/killed" ) & fi
+    local killer=$! keyed= t0=$EPOCHREALTIME
+    dismiss "$b" Return || true
+    while kill -0 "$killer" 2>/dev/null && kill -0 "$app" 2>/dev/null; do
+      if [ -z "$keyed" ]; then
+        b=$(boxes | head -n 1)
+        if [ -n "$b" ]; then
+          eval "$(xdotool getwindowgeometry --shell "$b")"
+          if [ "$WIDTH" -gt 300 ]; then xdotool key space; keyed=1; fi
+        fi
+      fi
+      sleep 0.02
+    done
+    span_ms=$(awk -v a="$EPOCHREALTIME" -v b="$t0" 'BEGIN { printf "%d", (a - b) * 1000 }')
+    [ "$1" = never ] && kill "$killer" 2>/dev/null
+    { wait "$killer"; wait "$app"; } 2>/dev/null || true
+    app=
+  }
+  new_home
+  seed_home
+  exit_at_random never
+  cmp -s "$conf" "$here/settings.3" || fail "an exit keyed at once wrote other settings"
+  span=$span_ms
+  wanted=${TALVERN_FAULTS_RANDOM_KILLS:-180}
+  RANDOM=${TALVERN_FAULTS_SEED:-1251}
+  declare -A outcome
+  killed=0 tries=0
+  while [ "$killed" -lt "$wanted" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le $((wanted * 3)) ] || fail "only $killed of $tries runs were still running at their kill"
+    new_home
+    seed_home
+    ms=$(( (RANDOM * 32768 + RANDOM) % (span + 1) ))
+    delay=$(printf '%d.%03d' $((ms / 1000)) $((ms % 1000)))
+    exit_at_random "$delay"
+    [ -e "$here/killed" ] || continue   # it had ended: not a kill
+    killed=$((killed + 1))
+    s=none
+    for v in before 1 2 3; do
+      if cmp -s "$conf" "$here/settings.$v"; then s=$v; break; fi
+    done
+    [ $s = none ] && fail "killed $delay s after the answer: the settings file is torn ($(stat -c %s "$conf") bytes)"
+    if cmp -s "$log" "$here/log.before"; then l=old; else log_grew_by_one_run "$here/log.before" "$log"; l=new; fi
+    outcome["settings $s, log $l"]=$((${outcome["settings $s, log $l"]:-0} + 1))
+    if [ $((killed % 10)) -eq 0 ]; then
+      cp "$log" "$here/log.killed"
+      start_cabinet
+      leave
+      close_receipt
+      [ "$told" -eq 0 ] || fail "the run after a kill $delay s after the answer reported a problem"
+      log_grew_by_one_run "$here/log.killed" "$log"
+    fi
+  done
+  summary=
+  for k in "${!outcome[@]}"; do summary+="$k: ${outcome[$k]}; "; done
+  report "$killed kills of the real program at random moments of its exit (within ${span} ms of the answer; $tries runs, seed ${TALVERN_FAULTS_SEED:-1251}), every tenth followed by a normal run: $summary"
+  report "in all $((kills + killed)) kills of the real program, every file whole"
   ;;
 big-files)
   [ -x /usr/bin/time ] || skip "no /usr/bin/time (Debian package time) to measure with"
