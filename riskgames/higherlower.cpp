@@ -42,6 +42,10 @@ void HigherLowerFlow::display() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     for (auto& lb : cab.lb) lb.visible = false;
+    // The row takes no click until this step has moved the ladder: a deal or
+    // a take in the pause below or while the ladder stops would run before
+    // it, and this step would then lay the row out over it.
+    cab.BtnYes1.enabled = cab.BtnHalf1.enabled = cab.BtnCash1.enabled = false;
     if (m_.options.soundOn && cab.RdBl.visible) m_.pacer.pause(1000);
     // The win handling leaves the history of an earlier game behind only in
     // the model; the first display of a game starts with an empty row.
@@ -53,9 +57,9 @@ void HigherLowerFlow::display() {
     }
     cab.RusRul.visible = false;
     cab.Panel4.visible = cab.Duble.visible = cab.RxLabel25.visible = cab.RdBl.visible = true;
-    cab.BtnCash1.enabled = true;
     if (s.higherLowerActive) --s.riskCounter;
     risk::stopLadder(m_);
+    cab.BtnYes1.enabled = cab.BtnHalf1.enabled = cab.BtnCash1.enabled = true;
 
     if (s.riskCounter >= 3 && s.riskCounter <= 10) cab.BtnYes1.visible = cab.BtnHalf1.visible = cab.BtnCash1.visible = true;
     cab.message1.text = QStringLiteral("Умножим?");

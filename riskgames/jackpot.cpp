@@ -89,6 +89,9 @@ void JackPotFlow::confirm() {
     if (f == 0) pick_ = m_.random.next(3);
     else if (f < 0) pick_ = std::abs(pick_ - 1);
     view.yesVisible = false;
+    // A click on a card while the reveal is shown would choose it for the
+    // next guess before that guess is set up.
+    view.cardsEnabled = {false, false, false};
     for (int i = 0; i < 3; ++i) view.cards[static_cast<std::size_t>(i)] = faceName(i == pick_ ? kJokerFace : kOtherFace);
 
     if (view.sure[static_cast<std::size_t>(pick_)]) {

@@ -32,15 +32,14 @@ void RouletteFlow::setUp() {
     Cabinet& cab = m_.cabinet;
     for (auto& lb : cab.lb) lb.visible = false;
     m_.play(SoundId::Serdze);
-    cab.BtnCash1.enabled = true;
     cab.RxLabel26.text = QStringLiteral("ВЫ ВЫИГРАЛИ");
     cab.RxLabel27.text = QString::number(s.win);
     cab.RdBl.visible = false;
+    // The row stays off while the table is shown and repainted: a pull or a
+    // take before the ladder and the counter are set would play the hand's
+    // own counter and the first line's top instead of the roulette's.
+    cab.BtnYes1.enabled = cab.BtnHalf1.enabled = cab.BtnCash1.enabled = false;
     cab.Panel4.visible = cab.RusRul.visible = cab.Duble.visible = true;
-    // The reset before this game laid out Panel4 for the risk game chosen
-    // then; the settings may have changed since, so the row is laid out here.
-    cab.BtnYes1.visible = cab.BtnHalf1.visible = cab.BtnCash1.visible = true;
-    cab.BtnYes1.enabled = cab.BtnHalf1.enabled = true;
     m_.pacer.processEvents();
     cab.pist.visible = cab.colt.visible = cab.RxLabel25.visible = true;
     cab.pist.frame = s.pulls;
@@ -52,6 +51,10 @@ void RouletteFlow::setUp() {
     s.rouletteA2 = roulette::secondRung(s.rouletteA1);
     m_.setMaxWin(roulette::kTopFactor * s.rouletteA2);
     s.riskCounter = 7;
+    // The reset before this game laid out Panel4 for the risk game chosen
+    // then; the settings may have changed since, so the row is laid out here.
+    cab.BtnYes1.visible = cab.BtnHalf1.visible = cab.BtnCash1.visible = true;
+    cab.BtnYes1.enabled = cab.BtnHalf1.enabled = cab.BtnCash1.enabled = true;
 }
 
 void RouletteFlow::pull() {

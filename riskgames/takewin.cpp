@@ -12,6 +12,10 @@ void TakeWinFlow::takeRedBlack() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = false;
+    // Taking half of the nothing left would end the game a second time inside
+    // this one's waits: its reset, and the Jack Pot that opens, would come
+    // before this take is over.
+    cab.Btn12.enabled = false;
     m_.setCredits(addSaturated(s.credits, s.win));
     m_.setWin(0);
     risk::stopLadder(m_);
@@ -32,8 +36,9 @@ void TakeWinFlow::takeRedBlack() {
     }
     m_.pacer.pause(1000);
     cab.BtnBlack.visible = cab.BtnRed.visible = cab.BtnNo.visible = cab.BtnCash.visible = true;
+    cab.Btn12.enabled = true;
     game_.resetBoard();
-    m_.hideCover();
+    m_.coverForTheBet();
 }
 
 void TakeWinFlow::takeHalfRedBlack() {
@@ -49,7 +54,7 @@ void TakeWinFlow::takeHalfRedBlack() {
     cab.Btn12.enabled = true;
     if (s.win <= 0) {
         m_.play(SoundId::Home);
-        m_.hideCover();
+        m_.coverForTheBet();
         game_.resetBoard();
     }
 }
@@ -57,7 +62,9 @@ void TakeWinFlow::takeHalfRedBlack() {
 void TakeWinFlow::take() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
-    cab.BtnYes1.enabled = cab.BtnCash1.enabled = false;
+    // Take half waits too: half of the nothing left would end the game a
+    // second time inside this one's wait.
+    cab.BtnYes1.enabled = cab.BtnCash1.enabled = cab.BtnHalf1.enabled = false;
     stopMusic();
     m_.play(SoundId::Home);
     if (roulette()) {
@@ -71,16 +78,19 @@ void TakeWinFlow::take() {
     cab.CashOut1.frame = 0;
     risk::stopLadder(m_);
     m_.pacer.pause(1000);
-    cab.BtnCash1.enabled = true;
+    cab.BtnCash1.enabled = cab.BtnHalf1.enabled = true;
     game_.resetBoard();
-    m_.hideCover();
+    m_.coverForTheBet();
     cab.BtnYes1.enabled = true;
 }
 
 void TakeWinFlow::takeHalf() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
-    cab.BtnHalf1.enabled = false;
+    // The whole row waits with this step: a deal, a pull or a take inside
+    // its pause would run before the game goes on or ends below.
+    const bool yes = cab.BtnYes1.enabled, cash = cab.BtnCash1.enabled;
+    cab.BtnHalf1.enabled = cab.BtnYes1.enabled = cab.BtnCash1.enabled = false;
     if (roulette()) m_.setWin(cab.RxLabel27.text.toInt());
     if (s.win > 0) {
         m_.setWin(s.win / 2);
@@ -88,14 +98,16 @@ void TakeWinFlow::takeHalf() {
         m_.setCredits(addSaturated(s.credits, s.win));
         m_.play(SoundId::Halt);
     }
-    cab.BtnHalf1.enabled = true;
     cab.RxLabel27.text = QString::number(s.win);
     m_.pacer.processEvents();
     m_.pacer.pause(500);
+    cab.BtnHalf1.enabled = true;
+    cab.BtnYes1.enabled = yes;
+    cab.BtnCash1.enabled = cash;
     if (roulette()) m_.play(SoundId::Serdze);
     if (s.win <= 0) {
         m_.play(SoundId::Home);
-        m_.hideCover();
+        m_.coverForTheBet();
         game_.resetBoard();
     }
 }

@@ -80,11 +80,22 @@ void Machine::hideCover() {
     cabinet.payment.frame = 0;
 }
 
+void Machine::coverForTheBet() {
+    // Taking half down to nothing can bring in less than the bet; uncovering
+    // Deal then would let the next game charge credits that are not there.
+    if (state.credits < state.bet) showCover();
+    else hideCover();
+}
+
 void Machine::refreshPayValues() {
     const auto values = lineValues(options.variant, state.bet);
     for (std::size_t i = 0; i < 10; ++i)
         if (values[i]) cabinet.payValue[i].text = QString::number(*values[i]);
-    cabinet.RxLabel25.text = cabinet.payValue[0].text;
+    // Once a win is offered its top prize is fixed (the first line, the
+    // always-seven rule, the bonus or the roulette's own ladder, halved by
+    // each take of half): activating the window again must not put the
+    // first line over the ladder instead of what the top pays.
+    cabinet.RxLabel25.text = state.offerShown ? QString::number(state.maxWin) : cabinet.payValue[0].text;
 }
 
 void Machine::setPayCaptions(Variant v) {

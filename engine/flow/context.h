@@ -51,9 +51,11 @@ public:
     // the cover over Deal and the animation inviting the player to load
     void showCover();
     void hideCover();
+    // After a take: Deal is uncovered only when the credits reach the bet.
+    void coverForTheBet();
 
     // pay table
-    void refreshPayValues();           // bet x multiplier; Lv1 also into the top-prize display
+    void refreshPayValues();           // bet x multiplier; Lv1 also into the top-prize display, unless a win is on offer
     void setPayCaptions(Variant v);    // the captions of a variant and line 10 shown or hidden
     void unmarkPayLines();
     void markPayLine(int line);        // 1-based

@@ -41,14 +41,26 @@ void Controller::guarded(F&& f) {
 bool Controller::accepts(Ctl c) const {
     const Cabinet& cab = machine.cabinet;
     auto usable = [](const Control& ctl) { return ctl.visible && ctl.enabled; };
+    // Once the player leaves, nothing more is played or loaded: the credits
+    // are being taken out.
+    if (ending_) return false;
+    // A game is started and its bet changed only between steps. Inside one,
+    // Deal and the bet buttons can be free only because a take or a loss
+    // has just reset the board, while the step that did it is still
+    // running: a deal there would be reset or played on by the rest of it.
+    const bool between = depth_ == 0;
     switch (c) {
-    case Ctl::Deal: return usable(cab.Deal) && !cab.dealx.visible && !cab.Panel3.visible && !cab.Panel4.visible;
+    case Ctl::Deal:
+        return between && usable(cab.Deal) && !cab.dealx.visible && !cab.Panel3.visible && !cab.Panel4.visible;
     case Ctl::btnpay: return usable(cab.btnpay);
-    case Ctl::btnbet1: return usable(cab.btnbet1) && !cab.Duble.visible;
-    case Ctl::btnbet2: return usable(cab.btnbet2) && !cab.Duble.visible;
+    case Ctl::btnbet1: return between && usable(cab.btnbet1) && !cab.Duble.visible;
+    case Ctl::btnbet2: return between && usable(cab.btnbet2) && !cab.Duble.visible;
     case Ctl::Im1: case Ctl::Im2: case Ctl::Im3: case Ctl::Im4: case Ctl::Im5:
         return usable(cab.Im[static_cast<std::size_t>(static_cast<int>(c) - static_cast<int>(Ctl::Im1))]);
-    case Ctl::Image6: return cab.RdBl.visible;
+    // The test hand is a step of its own, taken between steps. While a
+    // Higher-Lower deal waits for its pick it would run the display step a
+    // second time for the same step and take the ladder below its bottom.
+    case Ctl::Image6: return between && cab.RdBl.visible && !machine.state.higherLowerActive;
     case Ctl::Panel2: return cab.Panel2.visible;
     case Ctl::BtnRed: return cab.Panel3.visible && usable(cab.BtnRed);
     case Ctl::BtnBlack: return cab.Panel3.visible && usable(cab.BtnBlack);
@@ -129,6 +141,7 @@ void Controller::keyPressed(int key) {
 }
 
 void Controller::endGame(bool homeSound) {
+    ending_ = true;
     guarded([&] {
         game.resetBoard();
         // The credits are taken out: the display shows 0 while the credits

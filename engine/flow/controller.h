@@ -78,6 +78,7 @@ private:
     bool accepts(Ctl c) const;
     WindowPort& window_;
     int depth_ = 0;
+    bool ending_ = false;
     std::function<void()> unwound_;
 };
 

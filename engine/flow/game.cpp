@@ -1,12 +1,26 @@
 #include "game.h"
 
+#include <iterator>
+
 #include "dealing.h"
 
 namespace talvern {
 
+namespace {
+// Counts a running step for as long as it runs, also when it unwinds.
+struct Busy {
+    explicit Busy(int& n) : n_(n) { ++n_; }
+    ~Busy() { --n_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+    int& n_;
+};
+} // namespace
+
 void GameFlow::dealClick() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
+    const Busy busy(busy_);
     s.jacksPair = false;
     cab.btnbet1.enabled = cab.btnbet2.enabled = false;
     if (!s.allHeld()) m_.setCredits(s.credits - s.bet);
@@ -131,7 +145,7 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
 }
 
 void GameFlow::cardClick(int pos) {
-    if (m_.state.phase != Phase::Dealt) return;
+    if (busy_ || m_.state.phase != Phase::Dealt) return;
     if (m_.state.held[static_cast<std::size_t>(pos)]) {
         m_.setHeld(pos, false);
     } else {
@@ -176,6 +190,7 @@ void GameFlow::loadClick() {
 void GameFlow::resetBoard() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
+    const Busy busy(busy_);
     cab.RxLabel24.visible = false;
     if (!s.boardReset) {
         const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
@@ -219,7 +234,18 @@ void GameFlow::resetBoard() {
 
 void GameFlow::testHandClick() {
     MachineState& s = m_.state;
+    Cabinet& cab = m_.cabinet;
     constexpr Hand kAcesAndJoker{1, 14, 0, 27, 40};
+    // The risk game's buttons wait while the test hand is turned: a guess
+    // or a take now would play on a hand that is being replaced. The win
+    // handling lays the rows out again after the evaluation.
+    Control* const rows[] = {&cab.BtnRed,  &cab.BtnBlack, &cab.BtnNo,    &cab.BtnCash,
+                             &cab.Btn12,   &cab.BtnYes1,  &cab.BtnHalf1, &cab.BtnCash1};
+    bool enabled[std::size(rows)];
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        enabled[i] = rows[i]->enabled;
+        rows[i]->enabled = false;
+    }
     s.hand = kAcesAndJoker;
     for (int i = 0; i < 5; ++i) m_.showBack(i);
     m_.pacer.pause(300);
@@ -227,6 +253,7 @@ void GameFlow::testHandClick() {
         if (i) m_.pacer.pause(80);
         turnFaceUp(i, kAcesAndJoker[static_cast<std::size_t>(i)]);
     }
+    for (std::size_t i = 0; i < std::size(rows); ++i) rows[i]->enabled = enabled[i];
     s.phase = Phase::Settled;
     s.boardReset = false;
     evaluate(true);

@@ -46,6 +46,9 @@ private:
     Machine& m_;
     WinHandler* wins_ = nullptr;
     std::function<void()> openJackPot_;
+    // While a deal, a draw or a reset of the board runs, a click on a card
+    // changes no hold: the cards are being turned or cleared.
+    int busy_ = 0;
 };
 
 } // namespace talvern
