@@ -224,7 +224,14 @@ void GameFlow::resetBoard() {
         m_.setCardCursors(CardCursor::No);
         s.phase = Phase::Settled;
         s.boardReset = true;
-        if (earnsJackPot(m_.options.variant, s.handClass) && openJackPot_) openJackPot_();
+        if (earnsJackPot(m_.options.variant, s.handClass) && openJackPot_) {
+            openJackPot_();
+            // The Jack Pot window is modal: as it closes the cabinet is the
+            // active window again, and its first line shows what it pays
+            // instead of the 0 it showed under the window. Without this a
+            // cabinet that never sees the activation would pay 0 for it.
+            m_.refreshPayValues();
+        }
         s.handClass = cls::NoHand;
     }
     m_.pacer.processEvents();

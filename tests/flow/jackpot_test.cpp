@@ -156,3 +156,28 @@ TEST(JackPot, OpensAfterTheQualifyingHandsOfEachVariant) {
         EXPECT_EQ(opened, row.opens ? 1 : 0) << row.hand;
     }
 }
+
+TEST(JackPot, TheFirstLinePaysAgainOnceTheWindowHasClosed) {
+    // The count-up leaves 0 in the first line while the window is up; the
+    // next five of a kind must be paid its value, activation or not.
+    Rig r;
+    r.m.options.riskChoice = RiskChoice::None;
+    r.m.options.fortune[3] = -100;
+    r.m.setCredits(100);
+    r.m.hideCover();
+    r.c.game.setJackPotWindow([&] {
+        JackPotFlow jp(r.m);
+        jp.open();
+        while (jp.view.countUpTimer) jp.countUpTick();
+        EXPECT_EQ(r.cab.payValue[0].text, "0");
+        guess(jp, 0);
+        ASSERT_TRUE(jp.closed());
+    });
+    r.finalHand(test::hand("AH AB AK AV PP"));
+    r.deal();
+    EXPECT_EQ(r.cab.payValue[0].text, "300");
+    const int credits = r.s.credits;
+    r.finalHand(test::hand("5H 5B 5K 5V PP"));
+    r.deal();
+    EXPECT_EQ(r.s.credits, credits - 1 + 300);
+}
