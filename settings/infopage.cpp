@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QUrl>
 #include <QWebEngineHttpRequest>
@@ -71,6 +73,20 @@ QStringList defaultSitePages() {
 
 } // namespace
 
+bool webEngineProcessFound() {
+    // Where Qt WebEngine looks for its process; when it finds none it ends
+    // the whole program at the first web object, so none is made then.
+    const auto runnable = [](const QString& path) {
+        const QFileInfo f(path);
+        return f.isFile() && f.isExecutable();
+    };
+    const QString given = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
+    if (!given.isEmpty()) return runnable(given);
+    const QString name = QStringLiteral("/QtWebEngineProcess");
+    return runnable(QCoreApplication::applicationDirPath() + name) ||
+           runnable(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + name);
+}
+
 InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) : QWidget(parent) {
     setObjectName(QStringLiteral("InfoPage"));
     prepareWebEngine();
@@ -81,26 +97,9 @@ InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) 
     frame->setObjectName(QStringLiteral("Frame"));
     frame->setGeometry(4, 6, 697, 393);
 
-    // Off the record: nothing of the site is kept on the player's disk.
-    profile_ = new QWebEngineProfile(this);
-    profile_->setHttpCacheType(QWebEngineProfile::NoCache);
-    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-
-    view_ = new QWebEngineView(frame);
-    view_->setObjectName(QStringLiteral("WebBrowser1"));
-    view_->setGeometry(8, 16, 680, 360);
-    view_->setFocusPolicy(Qt::ClickFocus);
-    view_->setContextMenuPolicy(Qt::NoContextMenu);
-    page_ = new InfoWebPage(profile_, view_);
-    page_->setBackgroundColor(QColor(0x00, 0x66, 0x00));
-    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-    page_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    page_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
-    view_->setPage(page_);
-
     fallback_ = new QLabel(frame);
     fallback_->setObjectName(QStringLiteral("LocalPage"));
-    fallback_->setGeometry(view_->geometry());
+    fallback_->setGeometry(8, 16, 680, 360);
     fallback_->setAlignment(Qt::AlignCenter);
     fallback_->setWordWrap(true);
     fallback_->setAutoFillBackground(true);
@@ -121,6 +120,38 @@ InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) 
     Label74->setWordWrap(true);
 
     flow_ = std::make_unique<InfoPageFlow>(static_cast<InfoView&>(*this), std::move(connected), sitePages);
+    connect(btnRefresh, &QAbstractButton::clicked, this, [this] {
+        if (view_) {
+            fallback_->hide();
+            view_->show();
+        }
+        flow_->buttonPressed();
+        btnRefresh->setText(flow_->caption());
+        btnRefresh->update();
+    });
+    if (webEngineProcessFound()) makeWebView();
+    flow_->prepare();
+}
+
+void InfoPage::makeWebView() {
+    // Off the record: nothing of the site is kept on the player's disk.
+    profile_ = new QWebEngineProfile(this);
+    profile_->setHttpCacheType(QWebEngineProfile::NoCache);
+    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+
+    view_ = new QWebEngineView(frame);
+    view_->setObjectName(QStringLiteral("WebBrowser1"));
+    view_->setGeometry(8, 16, 680, 360);
+    view_->setFocusPolicy(Qt::ClickFocus);
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    page_ = new InfoWebPage(profile_, view_);
+    page_->setBackgroundColor(QColor(0x00, 0x66, 0x00));
+    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+    page_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    page_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    view_->setPage(page_);
+    fallback_->raise();
+
     page_->before = [this](const QUrl& url) { return flow_->beforeNavigation(url.toString()); };
     connect(page_, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         const QString address = info.url().toString();
@@ -140,20 +171,11 @@ InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) 
     connect(page_, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) { openInBrowser(request.requestedUrl().toString()); });
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] { showFallback(); });
-    connect(btnRefresh, &QAbstractButton::clicked, this, [this] {
-        fallback_->hide();
-        view_->show();
-        flow_->buttonPressed();
-        btnRefresh->setText(flow_->caption());
-        btnRefresh->update();
-    });
-
-    flow_->prepare();
 }
 
 InfoPage::~InfoPage() {
     // The page goes before the profile it was made with.
-    page_->before = nullptr;
+    if (page_) page_->before = nullptr;
     delete view_;
 }
 
@@ -165,6 +187,10 @@ void InfoPage::reset() {
 }
 
 void InfoPage::navigate(const QString& address) {
+    if (!page_) {
+        showFallback();
+        return;
+    }
     QWebEngineHttpRequest request{QUrl(address)};
     request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
     request.setHeader(QByteArrayLiteral("Pragma"), QByteArrayLiteral("no-cache"));
@@ -177,6 +203,7 @@ void InfoPage::openInBrowser(const QString& address) {
 }
 
 void InfoPage::hideScrollBars() {
+    if (!page_) return;
     page_->runJavaScript(QStringLiteral("if (document.body) {"
                                         " document.body.style.overflowX = 'hidden';"
                                         " document.body.style.overflowY = 'hidden'; }"),
@@ -184,6 +211,7 @@ void InfoPage::hideScrollBars() {
 }
 
 void InfoPage::hideBorder() {
+    if (!page_) return;
     page_->runJavaScript(QStringLiteral("if (document.body) document.body.style.border = 'none';"),
                          QWebEngineScript::ApplicationWorld);
 }
@@ -191,7 +219,7 @@ void InfoPage::hideBorder() {
 void InfoPage::showFallback() {
     // The web engine is gone (it could not start, or its process died): the
     // local page's words, without it.
-    view_->hide();
+    if (view_) view_->hide();
     fallback_->show();
 }
 

@@ -21,6 +21,8 @@ class InfoWebPage;
 // Before the QApplication exists: Chromium will not start its sandbox for
 // root, and Qt WebEngine wants shared OpenGL contexts.
 void prepareWebEngine();
+// Whether Qt WebEngine's helper process is there to be started.
+bool webEngineProcessFound();
 
 class InfoPage : public QWidget, private InfoView {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     // Each activation of the dialog.
     void reset();
 
+    // nullptr when the web engine's process is missing: the local page's
+    // words are shown without it.
     QWebEngineView* view() const { return view_; }
     QLabel* fallback() const { return fallback_; }  // shown when the web engine is gone
 
@@ -54,6 +58,7 @@ private:
     void hideScrollBars() override;
     void hideBorder() override;
     void showFallback();
+    void makeWebView();
 
     QWebEngineProfile* profile_ = nullptr;
     QWebEngineView* view_ = nullptr;

@@ -8,6 +8,7 @@
 #   cabinet_faults.sh BINARY read-only      the data folder not writable (run as nobody)
 #   cabinet_faults.sh BINARY config-file    ~/.config is a plain file
 #   cabinet_faults.sh BINARY kills KILLAT   SIGKILL at every change the exit makes, then at random moments
+#   cabinet_faults.sh BINARY no-media       no soundfont, no network, no web engine process
 #   cabinet_faults.sh BINARY big-files      a 100 MB log, 50 MB of junk settings: time and memory
 #
 # A case that cannot be set up here (no mount, no other user) says so and
@@ -21,7 +22,7 @@ if [ -z "${TALVERN_FAULTS_INNER:-}" ]; then
   # Each case searches for a free display from a number of its own, so that
   # cases started together do not race for the same one.
   case $case_name in
-  disk-full) first=210 ;; read-only) first=220 ;; config-file) first=230 ;; kills) first=240 ;; *) first=250 ;;
+  disk-full) first=210 ;; read-only) first=220 ;; config-file) first=230 ;; kills) first=240 ;; no-media) first=260 ;; *) first=250 ;;
   esac
   exec xvfb-run -a -n "$first" -s "-screen 0 1024x768x24" "$0" "$@"
 fi
@@ -409,6 +410,58 @@ kills)
   for k in "${!outcome[@]}"; do summary+="$k: ${outcome[$k]}; "; done
   report "$killed kills of the real program at random moments of its exit (within ${span} ms of the answer; $tries runs, seed ${TALVERN_FAULTS_SEED:-1251}), every tenth followed by a normal run: $summary"
   report "in all $((kills + killed)) kills of the real program, every file whole"
+  ;;
+no-media)
+  # No sound card (there is none here), no soundfont, no network and a web
+  # engine whose process cannot start: a game, the information page asked
+  # for the site's news, and an ordinary end, as fast as an ordinary run.
+  [ "$(id -u)" -eq 0 ] || skip "the namespaces that take away the network and the soundfont need root"
+  command -v unshare >/dev/null || skip "no unshare"
+  cat >"$here/isolated.sh" <<'EOS'
+#!/bin/sh
+# In a mount namespace of its own: the soundfonts' folder empty.
+mount -t tmpfs none /usr/share/sounds/sf2 || exit 3
+exec "$@"
+EOS
+  chmod 755 "$here/isolated.sh"
+  new_home
+  seed_home
+  start_cabinet
+  plain=$startup
+  leave
+  close_receipt
+  new_home
+  seed_home
+  start_cabinet unshare -m -n env QTWEBENGINEPROCESS_PATH=/nonexistent/QtWebEngineProcess "$here/isolated.sh"
+  bare=$startup
+  click 400 300 && sleep 0.3   # the intro picture
+  click 583 535 && sleep 0.5   # ЗАРЯДИТЬ
+  click 409 549 && sleep 3     # раздать
+  click 409 549 && sleep 3     # the draw
+  kill -0 "$app" 2>/dev/null || fail "the program ended during a game: $(tail -n 5 "$here/app.out")"
+  t0=$EPOCHREALTIME
+  click 106 540                # НАСТРОЙКИ
+  dialog=
+  for _ in $(seq 1 100); do
+    for w in $(xdotool search --onlyvisible --name '^Настройки' 2>/dev/null); do dialog=$w; break 2; done
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "no settings dialog"
+  opened=$(awk -v a="$EPOCHREALTIME" -v b="$t0" 'BEGIN { printf "%.2f", a - b }')
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  sleep 0.5
+  xdotool mousemove $((X + 587)) $((Y + 21)) click 1 && sleep 1      # the information page
+  xdotool mousemove $((X + 68)) $((Y + 454)) click 1 && sleep 3      # Обновить: the site is out of reach
+  kill -0 "$app" 2>/dev/null || fail "the program ended on the information page: $(tail -n 5 "$here/app.out")"
+  xdotool mousemove $((X + 361)) $((Y + 514)) click 1 && sleep 0.5   # Ok
+  for _ in $(seq 1 50); do visible "$dialog" || break; sleep 0.1; done
+  visible "$dialog" && fail "the settings dialog did not close"
+  cp "$log" "$here/log.before"
+  leave
+  close_receipt
+  [ "$told" -eq 0 ] || fail "a problem was reported"
+  log_grew_by_one_run "$here/log.before" "$log"
+  report "no soundfont, no network, no web engine process: start-up $(printf %.2f "$bare") s (ordinary $(printf %.2f "$plain") s), settings open in $opened s, a game, the information page and the end as ever"
   ;;
 big-files)
   [ -x /usr/bin/time ] || skip "no /usr/bin/time (Debian package time) to measure with"

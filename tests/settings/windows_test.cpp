@@ -492,6 +492,30 @@ TEST(InformationPage, ASiteThatDoesNotAnswerShowsTheLocalPage) {
     EXPECT_EQ(page.flow().index(), 1);
 }
 
+TEST(InformationPage, WithoutTheWebEnginesProcessTheLocalWordsAreShown) {
+    // Qt WebEngine ends the program at its first web object when its
+    // process is missing; the page must not make one then.
+    const QByteArray before = qgetenv("QTWEBENGINEPROCESS_PATH");
+    EXPECT_TRUE(webEngineProcessFound());
+    qputenv("QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess");
+    EXPECT_FALSE(webEngineProcessFound());
+    {
+        Browser browser;
+        InfoPage page(nullptr, [] { return true; });
+        page.show();
+        EXPECT_EQ(page.view(), nullptr);
+        EXPECT_TRUE(page.fallback()->isVisible());
+        EXPECT_TRUE(page.fallback()->text().contains("Обновить"));
+        for (int i = 0; i < 3; ++i) page.btnRefresh->click();
+        EXPECT_TRUE(page.fallback()->isVisible());
+        EXPECT_EQ(browser.opened.size(), 0);
+        page.reset();
+        EXPECT_EQ(page.btnRefresh->text(), "Обновить");
+    }
+    if (before.isEmpty()) qunsetenv("QTWEBENGINEPROCESS_PATH");
+    else qputenv("QTWEBENGINEPROCESS_PATH", before);
+}
+
 TEST(AboutWindow, APictureCardThatClosesOnAClickAndLinksToTheSite) {
     Browser browser;
     about::Tabout about;
