@@ -66,13 +66,6 @@ void HigherLowerFlow::display() {
     cab.message1.visible = true;
 
     switch (s.riskCounter) {
-    case 10: case 9: case 8: case 7: case 6: case 5:
-        risk::showLadder(m_, risk::frameOf(s.riskCounter));
-        break;
-    case 4: case 3:
-        risk::showLadder(m_, risk::frameOf(s.riskCounter));
-        m_.play(SoundId::Serdze);
-        break;
     case 2: case 1:
         // A hand that reaches the top before any pick keeps the pay of its own
         // line, as in Red-Black: the first line's maximum would pay a royal
@@ -89,6 +82,7 @@ void HigherLowerFlow::display() {
         if (!risk::climbToTop(m_)) return;
         break;
     default:
+        risk::showRung(m_, s.riskCounter);
         break;
     }
     // The next deal may already begin inside this pause.

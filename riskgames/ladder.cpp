@@ -7,6 +7,12 @@ void showLadder(Machine& m, int frame) {
     m.cabinet.Duble.frame = frame;
 }
 
+void showRung(Machine& m, int riskCounter) {
+    if (riskCounter < 3 || riskCounter > 10) return;
+    showLadder(m, frameOf(riskCounter));
+    if (riskCounter <= 4) m.play(SoundId::Serdze);
+}
+
 bool climbToTop(Machine& m) {
     showLadder(m, kTopFrame);
     m.pacer.pause(1000);

@@ -18,6 +18,9 @@ constexpr int frameOf(int riskCounter) { return riskCounter >= 9 ? 0 : 9 - riskC
 
 // A still ladder frame.
 void showLadder(Machine& m, int frame);
+// The rung of a risk counter below the top (3 to 10), with the heartbeat on
+// the last two; other counters show nothing.
+void showRung(Machine& m, int riskCounter);
 // The top: frame 7 for a second, then the ladder runs from frame 0 until the
 // win is taken. Returns false when the game ended during that second (the
 // player took the win), in which case nothing more is started.

@@ -29,13 +29,6 @@ void RedBlackFlow::display() {
     }
 
     switch (s.riskCounter) {
-    case 10: case 9: case 8: case 7: case 6: case 5:
-        risk::showLadder(m_, risk::frameOf(s.riskCounter));
-        break;
-    case 4: case 3:
-        risk::showLadder(m_, risk::frameOf(s.riskCounter));
-        m_.play(SoundId::Serdze);
-        break;
     case 2: case 1:
         // A hand that allows no guess at all keeps the pay of its own line.
         // The maximum win offered is the first line's, and paying that here
@@ -53,6 +46,7 @@ void RedBlackFlow::display() {
         if (!risk::climbToTop(m_)) return;
         break;
     default:
+        risk::showRung(m_, s.riskCounter);
         break;
     }
     cab.BtnCash.enabled = cab.BtnCash.visible = true;
