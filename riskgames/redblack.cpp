@@ -22,6 +22,10 @@ void RedBlackFlow::display() {
         risk::clearHistory(s);
         cab.pist.visible = cab.colt.visible = false;
         cab.Duble.visible = cab.Panel3.visible = cab.RxLabel25.visible = cab.RdBl.visible = true;
+        // Only the top hides take half, and only a reset with Red-Black
+        // chosen shows it again: a game the random choice gives to Red-Black
+        // lays it out itself.
+        cab.Btn12.visible = true;
         risk::showIn(m_, cab.cards, s.selectedBack);
         for (auto& lb : cab.lb) lb.visible = false;
         cab.message1.text = QStringLiteral("Красное или Черное?");

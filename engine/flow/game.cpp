@@ -193,9 +193,15 @@ void GameFlow::resetBoard() {
     const Busy busy(busy_);
     cab.RxLabel24.visible = false;
     if (!s.boardReset) {
-        const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
-        cab.BtnCash.visible = cab.Btn12.visible = redBlack;
-        cab.BtnHalf1.visible = cab.BtnYes1.visible = cab.BtnCash1.visible = !redBlack;
+        // Each row is laid out for its own game; the other game's take-half
+        // stays as it is, so it is there when a random choice plays it.
+        if (m_.options.riskChoice == RiskChoice::RedBlack) {
+            cab.BtnCash.visible = cab.Btn12.visible = true;
+            cab.BtnCash1.visible = false;
+        } else {
+            cab.BtnHalf1.visible = cab.BtnYes1.visible = cab.BtnCash1.visible = true;
+            cab.BtnCash.visible = false;
+        }
         m_.setWin(0);
         s.higherLowerActive = false;
         s.offerShown = false;

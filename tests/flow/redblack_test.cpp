@@ -381,3 +381,34 @@ TEST(RedBlack, TheColourButtonsTakeNoClickOutsideTheGame) {
         EXPECT_FALSE(r.c.click(c));
     EXPECT_EQ(r.m.stats.redBlackAttempts, 0);
 }
+
+TEST(RedBlack, TakeHalfIsThereAfterGamesOfTheOtherRow) {
+    RiskRig r;
+    r.ready(Variant::JokerPoker, 1);
+    // A game with no risk game and one of Higher-Lower reset the board with
+    // the lower row laid out.
+    for (RiskChoice other : {RiskChoice::None, RiskChoice::HigherLower}) {
+        r.m.options.riskChoice = other;
+        r.win(kTwoPairs);
+        if (other == RiskChoice::HigherLower) ASSERT_TRUE(r.c.click(Ctl::BtnCash1));
+        ASSERT_TRUE(r.s.boardReset);
+    }
+    // The random choice then gives Red-Black a game without a reset of its own.
+    r.m.options.riskChoice = RiskChoice::Random;
+    bool played = false;
+    for (int attempt = 0; attempt < 40 && !played; ++attempt) {
+        r.win(kTwoPairs);
+        played = r.cab.Panel3.visible;
+        if (played) {
+            EXPECT_TRUE(r.cab.Btn12.visible);
+            EXPECT_TRUE(r.c.click(Ctl::Btn12));
+        }
+        while (!r.s.boardReset) {
+            if (r.cab.Panel3.visible) r.c.click(Ctl::BtnCash);
+            else if (r.cab.Panel4.visible) r.c.click(Ctl::BtnCash1);
+            else break;
+        }
+        r.clock.ms += 7919;
+    }
+    EXPECT_TRUE(played);
+}
