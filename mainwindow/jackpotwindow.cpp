@@ -100,7 +100,8 @@ void TAboutBox4::render() {
     if (accessibleDescription() != description) setAccessibleDescription(description);
     if (v.shuffleTimer != shuffle_->isActive()) v.shuffleTimer ? shuffle_->start() : shuffle_->stop();
     if (v.countUpTimer != countUp_->isActive()) v.countUpTimer ? countUp_->start() : countUp_->stop();
-    if (QWidget* main = parentWidget()) main->update();
+    if (renderCabinet_) renderCabinet_();
+    else if (QWidget* main = parentWidget()) main->update();
     update();
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 #include "jackpot.h"
 
@@ -23,6 +24,9 @@ public:
     // The program is closing: pay what was won and close at once.
     void abandon();
     void render();
+    // The cabinet behind it shows the Jack Pot counting down and the
+    // credits growing: it is rendered with the window.
+    void setCabinetRender(std::function<void()> f) { renderCabinet_ = std::move(f); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -38,6 +42,7 @@ private:
     QTimer* shuffle_ = nullptr;
     QTimer* countUp_ = nullptr;
     QRect yesRect_{160, 304, 145, 33};
+    std::function<void()> renderCabinet_;
 };
 
 } // namespace talvern

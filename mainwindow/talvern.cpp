@@ -28,6 +28,7 @@
 #include "media/sounds/soundplayer.h"
 #include "riskpanels.h"
 #include "settingsdialog.h"
+#include "trace.h"
 #include "widgets.h"
 
 namespace talvern {
@@ -158,9 +159,15 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     }
     if (mode == 1) QTimer::singleShot(0, this, [this] { enterFullScreen(); });
     render();
+    trace_ = Trace::fromEnvironment(*this);
 }
 
-TTalvern::~TTalvern() { CardView::setExternalPictures({}); }
+TTalvern::~TTalvern() {
+    // The sound player may still wait for its samples, serving events; it
+    // does so now, while everything those events reach is still here.
+    if (sound_) sound_->finishLoading();
+    CardView::setExternalPictures({});
+}
 
 void TTalvern::buildPanel() {
     auto* panel = new Panel1;
@@ -333,11 +340,11 @@ void TTalvern::animate() {
 }
 
 void TTalvern::openJackPot() {
-    if (!jackPotWindow_) jackPotWindow_ = new TAboutBox4(controller_->machine, this);
-    pacer_.setRender([this] {
-        render();
-        jackPotWindow_->render();
-    });
+    if (!jackPotWindow_) {
+        jackPotWindow_ = new TAboutBox4(controller_->machine, this);
+        jackPotWindow_->setCabinetRender([this] { render(); });
+    }
+    pacer_.setRender([this] { jackPotWindow_->render(); });
     jackPotWindow_->play();
     memory_->jackPotWindowClosed();
     pacer_.setRender([this] { render(); });

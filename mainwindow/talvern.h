@@ -27,6 +27,7 @@ class PayLineView;
 class PictureButton;
 class TextLine;
 class TAboutBox4;
+class Trace;
 namespace settings {
 class TForm2;
 }
@@ -144,6 +145,7 @@ private:
     int paymentFrame_ = 0;
     bool fullScreen_ = false;
     bool closePending_ = false;
+    std::unique_ptr<Trace> trace_;  // last: it reads the others to the end
 };
 
 } // namespace talvern

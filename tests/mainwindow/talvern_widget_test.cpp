@@ -131,6 +131,48 @@ TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
 }
 
+TEST(JackPotWindow, TheCabinetBehindItFollowsTheCountUp) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    Controller& c = w.controller();
+    Machine& m = c.machine;
+    m.options.riskChoice = RiskChoice::None;
+    m.options.fortune[3] = -100;
+    auto shown = [&] { return child(w, "RxLabel6")->accessibleDescription(); };
+    QStringList seen;
+    // Plays the window once it is up (the deals' own waits come first).
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        // (by name: the window class has no meta-object of its own)
+        auto* box = static_cast<TAboutBox4*>(w.findChild<QDialog*>(QStringLiteral("AboutBox4")));
+        if (!box || !box->isVisible()) return;
+        poll.stop();
+        for (int i = 0; i < 3; ++i) box->flow().countUpTick();
+        box->render();
+        seen << shown();
+        QTest::keyClick(box, Qt::Key_Space);  // skips the count-up
+        seen << shown();
+        QTest::mouseClick(box->findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(232, 320));  // "Да!": a miss
+        if (box->isVisible()) box->abandon();  // never left hanging
+    });
+    click(child(w, "Panel2"));
+    click(child(w, "btnpay"));
+    click(child(w, "Deal"));
+    const Hand fiveAces{1, 14, 27, 40, 0};
+    for (int i = 0; i < 5; ++i) {
+        m.state.hand[static_cast<std::size_t>(i)] = fiveAces[static_cast<std::size_t>(i)];
+        m.showCard(i, fiveAces[static_cast<std::size_t>(i)]);
+        m.setHeld(i, true);
+    }
+    poll.start(10);
+    click(child(w, "Deal"));  // five of a kind: paid, and the Jack Pot opens
+    EXPECT_EQ(seen, (QStringList{"9997", "0"}));
+    EXPECT_EQ(shown(), "10000");
+    EXPECT_EQ(m.cabinet.payValue[0].text, "300");
+}
+
 TEST(JackPotWindow, OnlyTheGameClosesIt) {
     TTalvern w;
     w.pacer().setTimeScale(0);
