@@ -22,7 +22,7 @@ if [ -z "${TALVERN_FAULTS_INNER:-}" ]; then
   # Each case searches for a free display from a number of its own, so that
   # cases started together do not race for the same one.
   case $case_name in
-  disk-full) first=210 ;; read-only) first=220 ;; config-file) first=230 ;; kills) first=240 ;; no-media) first=260 ;; *) first=250 ;;
+  disk-full) first=210 ;; read-only) first=220 ;; config-file) first=230 ;; kills) first=240 ;; no-media) first=270 ;; *) first=250 ;;
   esac
   exec xvfb-run -a -n "$first" -s "-screen 0 1024x768x24" "$0" "$@"
 fi
@@ -38,6 +38,16 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL [$case_name]: $*"; exit 1; }
+# A click or a key for the virtual display. A machine under load now and
+# then refuses one connection to it: the action is tried again.
+act() {
+  local i
+  for i in 1 2 3 4 5; do
+    xdotool "$@" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  xdotool "$@"
+}
 skip() { echo "SKIP [$case_name]: $*"; exit 77; }
 report() { printf '[ %-11s] %s\n' "$case_name" "$*"; }
 
@@ -100,7 +110,7 @@ start_cabinet() {
   [ -n "$main" ] || fail "no cabinet window"
   startup=$(awk -v a="$EPOCHREALTIME" -v b="$t0" 'BEGIN { printf "%.2f", a - b }')
 }
-click() { xdotool mousemove $((MX + $1)) $((MY + $2)) click 1; }
+click() { act mousemove $((MX + $1)) $((MY + $2)) click 1; }
 # The program's windows other than the cabinet: boxes and the receipt. The
 # receipt's own name is empty (search does not see the title it shows), so
 # every window of the program's class counts but one as large as the screen.
@@ -120,7 +130,7 @@ dismiss() {
   local w=$1 key=$2
   for _ in 1 2 3 4 5; do
     sleep 0.3
-    xdotool key "$key"
+    act key "$key"
     for _ in $(seq 1 40); do
       visible "$w" || return 0
       kill -0 "$app" 2>/dev/null || return 0
@@ -361,7 +371,7 @@ kills)
         b=$(boxes | head -n 1)
         if [ -n "$b" ]; then
           eval "$(xdotool getwindowgeometry --shell "$b")"
-          if [ "$WIDTH" -gt 300 ]; then xdotool key space; keyed=1; fi
+          if [ "$WIDTH" -gt 300 ]; then act key space; keyed=1; fi
         fi
       fi
       sleep 0.02
@@ -450,10 +460,10 @@ EOS
   opened=$(awk -v a="$EPOCHREALTIME" -v b="$t0" 'BEGIN { printf "%.2f", a - b }')
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   sleep 0.5
-  xdotool mousemove $((X + 587)) $((Y + 21)) click 1 && sleep 1      # the information page
-  xdotool mousemove $((X + 68)) $((Y + 454)) click 1 && sleep 3      # Обновить: the site is out of reach
+  act mousemove $((X + 587)) $((Y + 21)) click 1 && sleep 1      # the information page
+  act mousemove $((X + 68)) $((Y + 454)) click 1 && sleep 3      # Обновить: the site is out of reach
   kill -0 "$app" 2>/dev/null || fail "the program ended on the information page: $(tail -n 5 "$here/app.out")"
-  xdotool mousemove $((X + 361)) $((Y + 514)) click 1 && sleep 0.5   # Ok
+  act mousemove $((X + 361)) $((Y + 514)) click 1 && sleep 0.5   # Ok
   for _ in $(seq 1 50); do visible "$dialog" || break; sleep 0.1; done
   visible "$dialog" && fail "the settings dialog did not close"
   cp "$log" "$here/log.before"
