@@ -24,7 +24,8 @@ in_root dpkg -s talvern | grep -q '^Status: install ok installed' || { echo "tal
 
 # What the desktop finds: the entry, its icon, the metadata, the help page.
 for f in "/usr/share/applications/$id.desktop" "/usr/share/metainfo/$id.metainfo.xml" \
-         "/usr/share/icons/hicolor/scalable/apps/$id.svg" /usr/share/talvern/help/index.html; do
+         "/usr/share/icons/hicolor/scalable/apps/$id.svg" /usr/share/talvern/help/index.html \
+         /usr/lib/talvern/decks/deckset5.so; do
   in_root test -f "$f" || { echo "not installed: $f"; exit 1; }
 done
 command=$(in_root sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop" | head -1)

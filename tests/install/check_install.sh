@@ -8,7 +8,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 missing=0
-for f in bin/talvern bin/talvern-odds share/talvern/help/index.html \
+for f in bin/talvern bin/talvern-odds share/talvern/help/index.html lib/talvern/decks/deckset5.so \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" "share/icons/hicolor/48x48/apps/$id.png" \
          "share/icons/hicolor/256x256/apps/$id.png"; do
