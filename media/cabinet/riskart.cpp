@@ -202,6 +202,51 @@ QPainterPath suitRow(const QList<kit::Suit>& suits, const QPointF& centre, qreal
     return row;
 }
 
+// The brass-framed table of the risk games with its cloth, lit from `light`
+// (its centre `lampCentre`, its edges darkened to `edgeAlpha`); returns the
+// cloth's path so the caller can print on it (the painter is clipped to it).
+QPainterPath tableWithCloth(QPainter& p, qreal dpr, QColor cloth, std::uint32_t seed, QPointF light,
+                            QColor lampCentre, int edgeAlpha)
+{
+    const QRectF frame(2.5, 1.5, 554, 242);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 150));
+    p.drawRoundedRect(frame.adjusted(-2, 0, 2, 4), 16, 16);
+    p.setBrush(kit::metalGradient(frame.topLeft(), frame.bottomLeft(), kit::Metal::Brass));
+    p.drawRoundedRect(frame, 15, 15);
+    kit::metalRing(p, frame, 15, 2.2, kit::Metal::Brass);
+
+    const QRectF f = kTableFelt;
+    QPainterPath feltPath;
+    feltPath.addRoundedRect(f, 10, 10);
+    p.setClipPath(feltPath);
+    p.drawImage(f.topLeft(), kit::feltTexture(f.size().toSize(), dpr, seed, cloth));
+    QRadialGradient lamp(light, 360);
+    lamp.setColorAt(0.0, lampCentre);
+    lamp.setColorAt(0.6, QColor(0, 0, 0, 0));
+    lamp.setColorAt(1.0, QColor(0, 0, 0, edgeAlpha));
+    p.fillRect(f, lamp);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(236, 196, 104, 90), 1.0));
+    p.drawRoundedRect(f.adjusted(5.5, 5.5, -5.5, -5.5), 6, 6);
+    return feltPath;
+}
+
+// The card tables of the other games: a lamp of the cloth's own colour.
+QPainterPath tableWithCloth(QPainter& p, qreal dpr, QColor cloth, std::uint32_t seed, QPointF light)
+{
+    return tableWithCloth(p, dpr, cloth, seed, light, kit::withAlpha(kit::mix(cloth, Qt::white, 0.7), 50), 160);
+}
+
+void winWell(QPainter& p, const QRectF& win)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 110));
+    p.drawRoundedRect(win.adjusted(-5, -3, 5, 7), 9, 9);
+    kit::metalRing(p, win.adjusted(-4, -4, 4, 4), 8, 3, kit::Metal::Brass);
+    kit::recess(p, win.adjusted(-1, -1, 1, 1), 5, QColor(10, 6, 3));
+}
+
 } // namespace
 
 QRect riskControlRect(QStringView name)
@@ -258,31 +303,11 @@ QImage renderRedBlackTable(qreal dpr)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 
-    const QRectF frame(2.5, 1.5, 554, 242);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 150));
-    p.drawRoundedRect(frame.adjusted(-2, 0, 2, 4), 16, 16);
-    p.setBrush(kit::metalGradient(frame.topLeft(), frame.bottomLeft(), kit::Metal::Brass));
-    p.drawRoundedRect(frame, 15, 15);
-    kit::metalRing(p, frame, 15, 2.2, kit::Metal::Brass);
-
     // The felt, lit from above the history row.
-    const QRectF f = kTableFelt;
-    QPainterPath feltPath;
-    feltPath.addRoundedRect(f, 10, 10);
     p.save();
-    p.setClipPath(feltPath);
-    p.drawImage(f.topLeft(), kit::feltTexture(f.size().toSize(), dpr, kTableFeltSeed, QColor(18, 90, 52)));
-    QRadialGradient light(QPointF(300, 96), 360);
-    light.setColorAt(0.0, QColor(170, 255, 180, 46));
-    light.setColorAt(0.6, QColor(0, 0, 0, 0));
-    light.setColorAt(1.0, QColor(0, 0, 0, 150));
-    p.fillRect(f, light);
-
+    const QRectF f = kTableFelt;
+    tableWithCloth(p, dpr, QColor(18, 90, 52), kTableFeltSeed, QPointF(300, 96), QColor(170, 255, 180, 46), 150);
     const QColor print(236, 196, 104, 120);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(236, 196, 104, 90), 1.0));
-    p.drawRoundedRect(f.adjusted(5.5, 5.5, -5.5, -5.5), 6, 6);
 
     // The deck's place and the tray of the history row, printed on the cloth.
     p.setPen(QPen(print, 1.2));
@@ -320,12 +345,7 @@ QImage renderRedBlackTable(qreal dpr)
                       QRectF(kDeckSpot.left(), 206, kDeckSpot.width(), 20), Qt::AlignCenter);
 
     // The well of the win readout.
-    const QRectF win = QRectF(riskControlRect(u"RxLabel23"));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 110));
-    p.drawRoundedRect(win.adjusted(-5, -3, 5, 7), 9, 9);
-    kit::metalRing(p, win.adjusted(-4, -4, 4, 4), 8, 3, kit::Metal::Brass);
-    kit::recess(p, win.adjusted(-1, -1, 1, 1), 5, QColor(10, 6, 3));
+    winWell(p, QRectF(riskControlRect(u"RxLabel23")));
     p.end();
     return img;
 }
@@ -527,42 +547,6 @@ constexpr std::uint32_t kHigherLowerFeltSeed = 0x41c3u;
 constexpr std::uint32_t kRouletteFeltSeed = 0x7a21u;
 constexpr std::uint32_t kGripWoodSeed = 0x33e9u;
 
-// The brass-framed table with its cloth, lit from `light`; returns the
-// cloth's path so the caller can print on it (the painter is clipped to it).
-QPainterPath tableWithCloth(QPainter& p, qreal dpr, QColor cloth, std::uint32_t seed, QPointF light)
-{
-    const QRectF frame(2.5, 1.5, 554, 242);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 150));
-    p.drawRoundedRect(frame.adjusted(-2, 0, 2, 4), 16, 16);
-    p.setBrush(kit::metalGradient(frame.topLeft(), frame.bottomLeft(), kit::Metal::Brass));
-    p.drawRoundedRect(frame, 15, 15);
-    kit::metalRing(p, frame, 15, 2.2, kit::Metal::Brass);
-
-    const QRectF f = kTableFelt;
-    QPainterPath feltPath;
-    feltPath.addRoundedRect(f, 10, 10);
-    p.setClipPath(feltPath);
-    p.drawImage(f.topLeft(), kit::feltTexture(f.size().toSize(), dpr, seed, cloth));
-    QRadialGradient lamp(light, 360);
-    lamp.setColorAt(0.0, kit::withAlpha(kit::mix(cloth, Qt::white, 0.7), 50));
-    lamp.setColorAt(0.6, QColor(0, 0, 0, 0));
-    lamp.setColorAt(1.0, QColor(0, 0, 0, 160));
-    p.fillRect(f, lamp);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(236, 196, 104, 90), 1.0));
-    p.drawRoundedRect(f.adjusted(5.5, 5.5, -5.5, -5.5), 6, 6);
-    return feltPath;
-}
-
-void winWell(QPainter& p, const QRectF& win)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 110));
-    p.drawRoundedRect(win.adjusted(-5, -3, 5, 7), 9, 9);
-    kit::metalRing(p, win.adjusted(-4, -4, 4, 4), 8, 3, kit::Metal::Brass);
-    kit::recess(p, win.adjusted(-1, -1, 1, 1), 5, QColor(10, 6, 3));
-}
 
 // --- the revolver ---------------------------------------------------------
 
