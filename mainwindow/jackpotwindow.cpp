@@ -26,8 +26,8 @@ void lettering(QPainter& p, const QRectF& r, const QString& text, int px, QColor
 const QColor kGold(255, 214, 72);
 } // namespace
 
-TAboutBox4::TAboutBox4(Machine& machine, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), flow_(machine) {
+TAboutBox4::TAboutBox4(Controller& controller, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), c_(controller) {
     setObjectName(QStringLiteral("AboutBox4"));
     setWindowTitle(QStringLiteral("Jack Pot"));
     setFixedSize(471, 455);
@@ -40,7 +40,7 @@ TAboutBox4::TAboutBox4(Machine& machine, QWidget* parent)
         card->setGeometry(xs[i], 80, 117, 157);
         card->setCursor(Qt::PointingHandCursor);
         card->clicked = [this, i] {
-            flow_.cardClick(i);
+            c_.jackPotCard(i);
             after();
         };
         cards_[static_cast<std::size_t>(i)] = card;
@@ -48,26 +48,26 @@ TAboutBox4::TAboutBox4(Machine& machine, QWidget* parent)
     shuffle_ = new QTimer(this);
     shuffle_->setInterval(JackPotFlow::kShuffleMs);
     connect(shuffle_, &QTimer::timeout, this, [this] {
-        flow_.shuffleTick();
+        c_.jackPotShuffleTick();
         after();
     });
     countUp_ = new QTimer(this);
     countUp_->setInterval(JackPotFlow::kCountUpMs);
     connect(countUp_, &QTimer::timeout, this, [this] {
-        flow_.countUpTick();
+        c_.jackPotCountUpTick();
         after();
     });
 }
 
 void TAboutBox4::play() {
-    flow_.open();
+    c_.jackPot.open();
     render();
     if (QWidget* p = parentWidget()) move(p->screen()->availableGeometry().center() - rect().center());
     exec();
 }
 
 void TAboutBox4::abandon() {
-    flow_.close();
+    c_.jackPot.close();
     shuffle_->stop();
     countUp_->stop();
     done(0);
@@ -75,7 +75,7 @@ void TAboutBox4::abandon() {
 
 void TAboutBox4::after() {
     render();
-    if (flow_.closed() && isVisible()) {
+    if (c_.jackPot.closed() && isVisible()) {
         shuffle_->stop();
         countUp_->stop();
         done(0);
@@ -83,7 +83,7 @@ void TAboutBox4::after() {
 }
 
 void TAboutBox4::render() {
-    const JackPotView& v = flow_.view;
+    const JackPotView& v = c_.jackPot.view;
     for (std::size_t i = 0; i < 3; ++i) {
         cards_[i]->setPicture(v.cards[i]);
         cards_[i]->setEnabled(v.cardsEnabled[i]);
@@ -106,7 +106,7 @@ void TAboutBox4::render() {
 }
 
 void TAboutBox4::paintEvent(QPaintEvent*) {
-    const JackPotView& v = flow_.view;
+    const JackPotView& v = c_.jackPot.view;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), v.yellow ? QColor(255, 255, 0) : Qt::black);
@@ -135,7 +135,7 @@ void TAboutBox4::paintEvent(QPaintEvent*) {
 
 void TAboutBox4::mousePressEvent(QMouseEvent* e) {
     if (yesRect_.contains(e->position().toPoint())) {
-        flow_.confirm();
+        c_.jackPotConfirm();
         after();
     }
 }
@@ -146,13 +146,13 @@ void TAboutBox4::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_Alt || e->key() == Qt::Key_Shift || e->key() == Qt::Key_Control) return;
-    flow_.keyPressed(e->key() == Qt::Key_F12);
+    c_.jackPotKey(e->key() == Qt::Key_F12);
     after();
 }
 
 void TAboutBox4::closeEvent(QCloseEvent* e) {
     // Only the game closes this window (Alt+F4 from the desktop is refused).
-    if (flow_.closed()) e->accept();
+    if (c_.jackPot.closed()) e->accept();
     else {
         QApplication::beep();
         e->ignore();

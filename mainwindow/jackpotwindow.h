@@ -1,12 +1,13 @@
 #pragma once
 // TAboutBox4, the Jack Pot window: black, 471 x 455, no close box. It shows
-// JackPotFlow's view, runs its two timers and forwards clicks and keys.
+// the controller's JackPotFlow view, runs its two timers and forwards clicks,
+// keys and ticks to the controller.
 #include <QDialog>
 
 #include <array>
 #include <functional>
 
-#include "jackpot.h"
+#include "controller.h"
 
 class QTimer;
 
@@ -16,9 +17,9 @@ class CardView;
 
 class TAboutBox4 : public QDialog {
 public:
-    TAboutBox4(Machine& machine, QWidget* parent);
+    TAboutBox4(Controller& controller, QWidget* parent);
 
-    JackPotFlow& flow() { return flow_; }
+    JackPotFlow& flow() { return c_.jackPot; }
     // Opens modally and returns when the game is over.
     void play();
     // The program is closing: pay what was won and close at once.
@@ -37,7 +38,7 @@ protected:
 
 private:
     void after();  // render, and close when the flow has closed
-    JackPotFlow flow_;
+    Controller& c_;
     std::array<CardView*, 3> cards_{};
     QTimer* shuffle_ = nullptr;
     QTimer* countUp_ = nullptr;

@@ -341,7 +341,7 @@ void TTalvern::animate() {
 
 void TTalvern::openJackPot() {
     if (!jackPotWindow_) {
-        jackPotWindow_ = new TAboutBox4(controller_->machine, this);
+        jackPotWindow_ = new TAboutBox4(*controller_, this);
         jackPotWindow_->setCabinetRender([this] { render(); });
     }
     pacer_.setRender([this] { jackPotWindow_->render(); });

@@ -153,6 +153,7 @@ void JackPotFlow::close() {
     view.shuffleTimer = view.countUpTimer = false;
     m_.setCredits(addSaturated(m_.state.credits, paid_));
     paid_ = 0;
+    paying_ = false;
     closed_ = true;
 }
 

@@ -59,7 +59,7 @@ private:
 
     Machine& m_;
     int amountAtOpen_ = 0, countedUp_ = 0, countDown_ = 0, shufflePos_ = 1, hits_ = 0, pick_ = 0, paid_ = 0;
-    bool closed_ = false;
+    bool closed_ = true;  // until the window opens
     bool paying_ = false;
     bool lineOneZero_ = false;  // the main window's Lv1 shows "0"
 };

@@ -35,6 +35,9 @@ void showIn(Machine& m, CardPlace& place, Card c) {
 }
 
 void revealInSlot(Machine& m, int k, Card c) {
+    // The row has seven slots; a counter outside the ladder has no card to
+    // show, and writing one would run past the row.
+    if (k < 1 || k > kHistorySlots) return;
     Cabinet& cab = m.cabinet;
     m.state.historyCards[static_cast<std::size_t>(k - 1)] = c;
     showIn(m, cab.crd(k), m.state.selectedBack);

@@ -29,7 +29,8 @@ bool climbToTop(Machine& m);
 void stopLadder(Machine& m);
 
 // Shows card c in slot k: first the deck's back, then, after a wait that
-// ignores input, its face. Remembers it as history card k.
+// ignores input, its face. Remembers it as history card k. A slot outside
+// 1..7 shows and remembers nothing.
 void revealInSlot(Machine& m, int k, Card c);
 void clearHistory(MachineState& s);
 // Puts the picture of a card code into any card place of the cabinet.

@@ -87,6 +87,11 @@ void RedBlackFlow::step(Guess g) {
     if (m_.options.variant == Variant::DeucesWild && s.riskCounter == 10) s.riskCounter = 9;
     if (counting) countOne(m_.stats.redBlackAttempts);
     colourButtons(false);
+    // Below the top the colours come back, also for the next game when
+    // this one ended inside the step.
+    const StepTail colours(m_.pacer, [&] {
+        if (!risk::atTop(s.riskCounter)) colourButtons(true);
+    });
 
     bool black = g == Guess::Black;
     Draw kind = Draw::Natural;
@@ -118,7 +123,6 @@ void RedBlackFlow::step(Guess g) {
         m_.pacer.hold(2000);
         game_.resetBoard();
     }
-    if (!risk::atTop(s.riskCounter)) colourButtons(true);
 }
 
 } // namespace talvern

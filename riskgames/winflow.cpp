@@ -6,6 +6,9 @@ void WinFlow::winHandling() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     const Variant v = m_.options.variant;
+    // A bonus win is offered once: also when its game ends inside the risk
+    // game started below (a take at the top), the next win is an ordinary one.
+    const StepTail offered(m_.pacer, [&] { s.bonusWin = false; });
 
     if (!s.offerShown) {
         if (!s.bonusWin) {
@@ -46,7 +49,6 @@ void WinFlow::winHandling() {
         m_.setCredits(addSaturated(s.credits, s.win));
         game_.resetBoard();
     }
-    s.bonusWin = false;
 }
 
 void WinFlow::applyAlwaysSeven() {

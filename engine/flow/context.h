@@ -22,7 +22,7 @@ public:
     Statistics stats;
     CardImageTable cards;
     RandomSource random;
-    Pacer& pacer;
+    StepPacer pacer;
     SoundPort& sound;
     Clock& clock;
     Music* music = nullptr;  // the window's music player, when there is one

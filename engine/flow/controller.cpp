@@ -18,6 +18,7 @@ Controller::Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort&
       risk(redBlack),
       higherLower(machine, game),
       roulette(machine, game),
+      jackPot(machine),
       window_(window) {
     game.setWinHandler(&wins);
     risk.plug(higherLower, roulette, machine.state);
@@ -30,6 +31,7 @@ template <typename F>
 void Controller::guarded(F&& f) {
     ++depth_;
     try {
+        const StepPacer::Step step(machine.pacer);
         f();
     } catch (const Unwind&) {
         // the program is closing: this flow stops where it waited
@@ -140,9 +142,38 @@ void Controller::keyPressed(int key) {
     if (key == kKeyF1) window_.openHelp();
 }
 
+template <typename F>
+void Controller::jackPotStep(F&& f) {
+    // Once the run ends the window has paid and is closing.
+    if (ending_ || jackPot.closed()) return;
+    guarded(std::forward<F>(f));
+}
+
+void Controller::jackPotCard(int i) {
+    jackPotStep([&] { jackPot.cardClick(i); });
+}
+void Controller::jackPotConfirm() {
+    jackPotStep([&] { jackPot.confirm(); });
+}
+void Controller::jackPotKey(bool f12) {
+    jackPotStep([&] { jackPot.keyPressed(f12); });
+}
+void Controller::jackPotShuffleTick() {
+    jackPotStep([&] { jackPot.shuffleTick(); });
+}
+void Controller::jackPotCountUpTick() {
+    jackPotStep([&] { jackPot.countUpTick(); });
+}
+
 void Controller::endGame(bool homeSound) {
     ending_ = true;
     guarded([&] {
+        // Whatever step this came in (the time limit fires inside waits)
+        // stops at its next wait: the run is over.
+        machine.pacer.gameEnded();
+        // What the Jack Pot has paid is the player's before the credits
+        // are counted out: the receipt, the log and the totals take it.
+        jackPot.close();
         game.resetBoard();
         // The credits are taken out: the display shows 0 while the credits
         // keep what was held, which the totals and the log measure against.

@@ -7,6 +7,7 @@
 
 #include "context.h"
 #include "game.h"
+#include "jackpot.h"
 #include "redblack.h"
 #include "riskgameset.h"
 #include "takewin.h"
@@ -57,14 +58,24 @@ public:
     RiskGameSet risk;  // what the window hands to wins.setRiskGames()
     HigherLowerFlow higherLower;
     RouletteFlow roulette;
+    JackPotFlow jackPot;  // the Jack Pot window's game
 
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.
     bool click(Ctl c);
     void keyPressed(int key);  // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help
 
-    // Ends the game (exit buttons, the time limit): the board is reset, the
-    // credits are taken out and the window closes.
+    // The Jack Pot window's clicks, keys and timers: its guess and payout
+    // wait like every other step, so they run in the same guard.
+    void jackPotCard(int i);
+    void jackPotConfirm();
+    void jackPotKey(bool f12);
+    void jackPotShuffleTick();
+    void jackPotCountUpTick();
+
+    // Ends the game (exit buttons, the time limit): a Jack Pot window still
+    // open pays what it has paid so far, the board is reset, the credits
+    // are taken out and the window closes.
     void endGame(bool homeSound);
     void timeLimitReached() { endGame(true); }
 
@@ -76,6 +87,8 @@ private:
     template <typename F>
     void guarded(F&& f);
     bool accepts(Ctl c) const;
+    template <typename F>
+    void jackPotStep(F&& f);
     WindowPort& window_;
     int depth_ = 0;
     bool ending_ = false;

@@ -23,6 +23,9 @@ void GameFlow::dealClick() {
     const Busy busy(busy_);
     s.jacksPair = false;
     cab.btnbet1.enabled = cab.btnbet2.enabled = false;
+    // A take inside the deal's own waits (at the top of the ladder) ends
+    // the game there and the rest of the deal does not run.
+    const StepTail ready(m_.pacer, [&] { cab.btnbet1.enabled = cab.btnbet2.enabled = cab.Deal.enabled = true; });
     if (!s.allHeld()) m_.setCredits(s.credits - s.bet);
     m_.syncCountedTotals();
     const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
@@ -37,7 +40,6 @@ void GameFlow::dealClick() {
         s.phase = Phase::Dealt;
     }
     evaluate();
-    cab.btnbet1.enabled = cab.btnbet2.enabled = true;
 }
 
 void GameFlow::turnFaceUp(int pos, Card c) {
@@ -118,6 +120,11 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
     s.jacksPair = e.jacksPair;
     s.bonusPairs = e.bonusPairs;
     if (v == Variant::JokerPoker && !m_.options.statsOff()) countOne(m_.stats.stdeal);
+    const StepTail settled(m_.pacer, [&] {
+        m_.cabinet.Deal.enabled = true;
+        s.comboFound = 2;
+        s.bonusPairs = 0;
+    });
 
     // Mark the result.
     m_.unmarkPayLines();
@@ -139,9 +146,6 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
         }
         if (s.handClass == cls::Pair && s.bonusPairs == 1 && wins_) wins_->bonusStep();
     }
-    m_.cabinet.Deal.enabled = true;
-    s.comboFound = 2;
-    s.bonusPairs = 0;
 }
 
 void GameFlow::cardClick(int pos) {
@@ -230,6 +234,7 @@ void GameFlow::resetBoard() {
         m_.setCardCursors(CardCursor::No);
         s.phase = Phase::Settled;
         s.boardReset = true;
+        m_.pacer.gameEnded();
         if (earnsJackPot(m_.options.variant, s.handClass) && openJackPot_) {
             openJackPot_();
             // The Jack Pot window is modal: as it closes the cabinet is the
@@ -259,14 +264,18 @@ void GameFlow::testHandClick() {
         enabled[i] = rows[i]->enabled;
         rows[i]->enabled = false;
     }
-    s.hand = kAcesAndJoker;
-    for (int i = 0; i < 5; ++i) m_.showBack(i);
-    m_.pacer.pause(300);
-    for (int i = 0; i < 5; ++i) {
-        if (i) m_.pacer.pause(80);
-        turnFaceUp(i, kAcesAndJoker[static_cast<std::size_t>(i)]);
+    {
+        const StepTail restore(m_.pacer, [&] {
+            for (std::size_t i = 0; i < std::size(rows); ++i) rows[i]->enabled = enabled[i];
+        });
+        s.hand = kAcesAndJoker;
+        for (int i = 0; i < 5; ++i) m_.showBack(i);
+        m_.pacer.pause(300);
+        for (int i = 0; i < 5; ++i) {
+            if (i) m_.pacer.pause(80);
+            turnFaceUp(i, kAcesAndJoker[static_cast<std::size_t>(i)]);
+        }
     }
-    for (std::size_t i = 0; i < std::size(rows); ++i) rows[i]->enabled = enabled[i];
     s.phase = Phase::Settled;
     s.boardReset = false;
     evaluate(true);

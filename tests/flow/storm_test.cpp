@@ -167,11 +167,13 @@ struct Figures {
     long runs = 0, games = 0, wins = 0, bonuses = 0, jackPots = 0, riskSteps = 0;
     long fired = 0, firedInside = 0, accepted = 0, acceptedInside = 0, dropped = 0, keys = 0;
     long jackPotInputs = 0, jackPotInside = 0;
+    long emptiedInside = 0;  // games taken by halves to nothing inside another step
     void add(const Figures& o) {
         runs += o.runs, games += o.games, wins += o.wins, bonuses += o.bonuses, jackPots += o.jackPots;
         riskSteps += o.riskSteps, fired += o.fired, firedInside += o.firedInside, accepted += o.accepted;
         acceptedInside += o.acceptedInside, dropped += o.dropped, keys += o.keys;
         jackPotInputs += o.jackPotInputs, jackPotInside += o.jackPotInside;
+        emptiedInside += o.emptiedInside;
     }
 };
 
@@ -183,6 +185,7 @@ struct StormSetup {
     double insidePause = 0.45;    // chance of input inside a pause ...
     double insideEvents = 0.25;   // ... and inside an event run
     double exitYes = 0.0;         // chance a top-level exit is confirmed
+    double halfToNothing = 0.0;   // chance to take half until nothing is left, inside a pause that has it
 };
 
 class Storm {
@@ -450,6 +453,11 @@ private:
             if (chance(setup_.insidePause)) ++fig.dropped;  // the cabinet swallows it
             return;
         }
+        // (no draw from the generator unless asked: the other storms keep their seeds' games)
+        if (setup_.halfToNothing > 0 && kind == 'p' && c.depth() > 0 && c.depth() < kMaxDepth &&
+            chance(setup_.halfToNothing))
+            halvesToNothing();
+        if (pacer.closing || !faults.empty()) return;
         if (c.depth() >= kMaxDepth || !chance(kind == 'p' ? setup_.insidePause : setup_.insideEvents)) return;
         const int n = kind == 'p' ? 1 + static_cast<int>(rng_() % 3) : 1;
         const std::string here = wait_;
@@ -458,6 +466,22 @@ private:
             if (chance(0.12)) key(randomKey());
             else press(static_cast<Ctl>(rng_() % kControls), false);
         }
+    }
+
+    // Take half, again and again, while the step that paused waits: the
+    // game ends inside it, and whatever the step does next must not bring
+    // the game back.
+    void halvesToNothing() {
+        const Cabinet& cab = c.machine.cabinet;
+        const Ctl half = cab.Panel3.visible ? Ctl::Btn12 : Ctl::BtnHalf1;
+        const std::string here = wait_;
+        bool took = false;
+        for (int i = 0; i < 64 && !pacer.closing && faults.empty() && !c.machine.state.boardReset; ++i) {
+            wait_ = here;
+            if (!press(half, false)) break;
+            took = true;
+        }
+        if (took && c.machine.state.boardReset) ++fig.emptiedInside;
     }
 
     bool press(Ctl ctl, bool confirmExit) {
@@ -852,8 +876,8 @@ private:
         for (long tick = 0; !jp.closed() && faults.empty() && tick < 400000; ++tick) {
             if (jp.view.countUpTimer) {
                 pacer.now += JackPotFlow::kCountUpMs;
-                jp.countUpTick();
-                if (tick % 15 == 0) jp.shuffleTick();
+                c.jackPotCountUpTick();
+                if (tick % 15 == 0) c.jackPotShuffleTick();
                 if (chance(0.0015)) jackPotInput(false);
             } else {
                 jackPotInput(false);
@@ -872,20 +896,19 @@ private:
     }
 
     void jackPotInput(bool inside) {
-        JackPotFlow& jp = jackPot_flow_;
         ++fig.jackPotInputs;
         if (inside) ++fig.jackPotInside;
         const JackPotFace before = jackPotFace();
         const unsigned r = rng_() % 100;
         if (r < 45) {
-            jp.cardClick(static_cast<int>(rng_() % 3));
+            c.jackPotCard(static_cast<int>(rng_() % 3));
         } else if (r < 75) {
-            if (inside) jp.confirm();
+            if (inside) c.jackPotConfirm();
             else confirm();
         } else if (r < 92) {
-            jp.keyPressed(oneIn(5));
+            c.jackPotKey(oneIn(5));
         } else {
-            jp.shuffleTick();
+            c.jackPotShuffleTick();
         }
         if (inside && confirming_ && !(jackPotFace() == before)) fault("a Jack Pot input took effect inside a guess");
     }
@@ -901,7 +924,7 @@ private:
         const std::size_t heard = sound.started.size();
         confirming_ = true;
         revealSeen_ = false;
-        jp.confirm();
+        c.jackPotConfirm();
         confirming_ = false;
         if (!open) return;
         if (!revealSeen_ || chosen < 0) return fault("a Jack Pot guess showed no cards");
@@ -936,7 +959,7 @@ private:
     Music music_{musicPort_, c.machine.options.soundOn};
     CardImageTable table_;
     std::unique_ptr<Classifier> classify_;
-    JackPotFlow jackPot_flow_{c.machine};
+    JackPotFlow& jackPot_flow_ = c.jackPot;
 
     long long start_ = 0, loaded_ = 0, paid_ = 0, charged_ = 0;
     std::array<int, 4> pools_{};
@@ -1078,6 +1101,34 @@ TEST(Storm, TheJackPotCountsUpAndPaysThroughTheStorm) {
     if (seeds.size() < 12) return;
     EXPECT_GT(total.jackPots, 100);
     EXPECT_GT(total.jackPotInside, 300);
+}
+
+// A player who takes half down to nothing whenever a step pauses with take
+// half on offer: the game ends inside that step, which must stop there.
+TEST(Storm, HalvesToNothingInsideEveryPauseThatOffersThem) {
+    Figures total;
+    std::size_t faulty = 0;
+    const std::vector<std::uint32_t> seeds = seedsFrom(91000000u, 32);
+    if (seeds.empty()) GTEST_SKIP() << "the seed to replay belongs to another case";
+    for (const std::uint32_t seed : seeds) {
+        StormSetup setup;
+        setup.variant = static_cast<Variant>(seed % 3);
+        setup.choice = static_cast<RiskChoice>(std::array<int, 4>{0, 1, 2, 4}[(seed / 3) % 4]);
+        setup.plant = 0.5;
+        setup.plantJackPot = 0.2;
+        setup.halfToNothing = 0.5;
+        Storm storm(seed, setup);
+        storm.run(40, 3000);
+        total.add(storm.fig);
+        if (!storm.faults.empty()) {
+            ++faulty;
+            ADD_FAILURE() << storm.report();
+        }
+    }
+    printSummary("halves to nothing", seeds.front(), seeds.back(), total, faulty);
+    std::printf("[storm] games taken to nothing inside a step: %ld\n", total.emptiedInside);
+    if (seeds.size() < 32) return;
+    EXPECT_GT(total.emptiedInside, 40);
 }
 
 // ---- the faults the storms found, one case each ------------------------------
@@ -1516,4 +1567,59 @@ TEST(StormChecks, TheNestingCheckCatchesAStepInsideAStep) {
         for (const std::string& f : storm.faults) caught |= f.find("was taken inside") != std::string::npos;
     }
     EXPECT_TRUE(caught);
+}
+
+// ---- a game that ends inside one of its own steps ---------------------------------
+
+namespace {
+
+// A Red-Black game at risk counter 5 with 1 at stake: the next right guess
+// climbs to counter 4, whose display step waits a second with the take half
+// still there. The fortune setting makes every colour guess right.
+std::unique_ptr<ScriptRig> redBlackAtCounterFiveWithOne() {
+    auto r = std::make_unique<ScriptRig>(Variant::JokerPoker, RiskChoice::RedBlack, 1);
+    r->m.options.fortune[1] = 100;
+    r->m.options.statisticsOff = true;
+    if (!r->win(kTwoPairs)) return nullptr;
+    for (std::uint32_t ms = 1; r->s.riskCounter > 5; ms += 977) {
+        while (r->s.win > 1) r->c.click(Ctl::Btn12);
+        r->clock.ms = ms;
+        const int counter = r->s.riskCounter;
+        r->c.click(Ctl::BtnRed);
+        if (r->s.riskCounter != counter - 1) return nullptr;  // a wrong guess: the fortune setting failed
+    }
+    while (r->s.win > 1) r->c.click(Ctl::Btn12);
+    return r;
+}
+
+} // namespace
+
+// Taking half twice in the second a right guess waits at counter 4 brought
+// the win to nothing and reset the board; the guess's display step then laid
+// the table out again on the reset board: Deal refused, wrong guesses free,
+// the first line's top on offer for a stake of 1, and later guesses writing
+// past the end of the history row.
+TEST(StormFaults, AGameTakenToNothingInsideAGuessStaysOver) {
+    auto r = redBlackAtCounterFiveWithOne();
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->s.riskCounter, 5);
+    ASSERT_EQ(r->s.win, 1);
+    const int credits = r->s.credits;
+    int halves = 0;
+    r->pacer.when('p', 1000, [&] {
+        halves += r->c.click(Ctl::Btn12);  // 2 -> 1
+        halves += r->c.click(Ctl::Btn12);  // 1 -> 0: the game is over
+    });
+    r->clock.ms = 4242;
+    ASSERT_TRUE(r->c.click(Ctl::BtnRed));
+    EXPECT_FALSE(r->pacer.pending());
+    ASSERT_EQ(halves, 2);
+    EXPECT_EQ(r->s.credits, credits + 1);
+    EXPECT_TRUE(r->s.boardReset);
+    EXPECT_FALSE(r->cab.Panel3.visible);
+    EXPECT_FALSE(r->cab.RdBl.visible);
+    EXPECT_FALSE(r->cab.Duble.visible);
+    EXPECT_FALSE(r->c.click(Ctl::BtnRed));  // no guess on a reset board
+    EXPECT_TRUE(r->c.click(Ctl::Deal));     // the next game
+    EXPECT_EQ(r->s.credits, credits);
 }

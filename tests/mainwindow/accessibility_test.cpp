@@ -94,7 +94,7 @@ TEST(Accessibility, TheRiskGamesAndTheJackPotCanBeFollowed) {
     EXPECT_EQ(spokenDescription(child(w, "RxLabel27")), m.cabinet.RxLabel27.text);
 
     m.options.fortune[3] = -100;
-    TAboutBox4 box(m, &w);
+    TAboutBox4 box(c, &w);
     box.flow().open();
     box.render();
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);

@@ -5,11 +5,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 #include "cabinetart.h"
+#include "settingsstore.h"
 #include "jackpotwindow.h"
 #include "talvern.h"
 #include "widgets.h"
@@ -177,7 +181,7 @@ TEST(JackPotWindow, OnlyTheGameClosesIt) {
     TTalvern w;
     w.pacer().setTimeScale(0);
     w.controller().machine.options.fortune[3] = -100;  // every guess wrong
-    TAboutBox4 box(w.controller().machine, &w);
+    TAboutBox4 box(w.controller(), &w);
     EXPECT_EQ(box.size(), QSize(471, 455));
     EXPECT_EQ(box.windowTitle(), "Jack Pot");
     EXPECT_FALSE(box.windowFlags() & Qt::WindowCloseButtonHint);
@@ -192,6 +196,103 @@ TEST(JackPotWindow, OnlyTheGameClosesIt) {
     EXPECT_TRUE(box.flow().closed());
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(w.controller().machine.cabinet.RxLabel6.text, "10000");
+}
+
+// The program closes while the Jack Pot reveals a guess or pays it out, by
+// the time limit or by the window's close: the waiting flows unwind (no
+// exception crosses the event dispatch), the exit sequence runs and the
+// store holds the run, the Jack Pot's payout in the credits taken out.
+namespace {
+// Counts what Qt says when an exception crosses its event dispatch.
+int exceptionsThroughQt = 0;
+QtMessageHandler previousHandler = nullptr;
+void countExceptions(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QStringLiteral("caught an exception"))) ++exceptionsThroughQt;
+    if (previousHandler) previousHandler(type, context, message);
+}
+} // namespace
+
+TEST(JackPotWindow, ClosingDuringTheRevealOrThePayoutStoresTheRun) {
+    exceptionsThroughQt = 0;
+    previousHandler = qInstallMessageHandler(countExceptions);
+    struct Restore {
+        ~Restore() { qInstallMessageHandler(previousHandler); }
+    } restore;
+    for (const bool timeLimit : {true, false}) {
+        for (const bool inPayout : {false, true}) {
+            SCOPED_TRACE(std::string(timeLimit ? "time limit" : "close") + (inPayout ? " in the payout" : " in the reveal"));
+            const store::StorePaths paths = store::StorePaths::standard();
+            QFile::remove(paths.settingsFile);
+            QFile::remove(paths.logFile());
+            auto w = std::make_unique<TTalvern>();
+            w->pacer().setTimeScale(0.02);  // the reveal's 2000 ms take 40
+            w->show();
+            Controller& c = w->controller();
+            Machine& m = c.machine;
+            m.options.riskChoice = RiskChoice::None;
+            m.options.fortune[3] = 100;  // every guess finds the joker
+            int credits = -1, paidSoFar = -1;
+            bool ended = false;
+            auto end = [&] {
+                if (ended) return;
+                ended = true;
+                paidSoFar = c.jackPot.view.paid.toInt();
+                if (timeLimit) c.timeLimitReached();
+                else w->close();
+            };
+            // Plays the window once it is up: skip the count-up, one card, "Да!".
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto* box = static_cast<TAboutBox4*>(w->findChild<QDialog*>(QStringLiteral("AboutBox4")));
+                if (!box || !box->isVisible()) return;
+                poll.stop();
+                QTest::keyClick(box, Qt::Key_Space);
+                QTest::mouseClick(box->findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+                credits = m.state.credits;
+                QTimer* when = new QTimer(box);
+                when->setInterval(0);
+                QObject::connect(when, &QTimer::timeout, [&, when] {
+                    // inside the reveal's hold, or once the payout counts
+                    if (inPayout ? c.jackPot.paying() && c.jackPot.view.paid.toInt() > 100 : c.jackPot.view.yesVisible == false) {
+                        when->stop();
+                        end();
+                    }
+                });
+                when->start();
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(232, 320));  // "Да!"
+            });
+            ModalAnswerer answers;
+            click(child(*w, "Panel2"));
+            click(child(*w, "btnpay"));
+            click(child(*w, "Deal"));
+            const Hand fiveAces{1, 14, 27, 40, 0};
+            for (int i = 0; i < 5; ++i) {
+                m.state.hand[static_cast<std::size_t>(i)] = fiveAces[static_cast<std::size_t>(i)];
+                m.showCard(i, fiveAces[static_cast<std::size_t>(i)]);
+                m.setHeld(i, true);
+            }
+            poll.start(10);
+            click(child(*w, "Deal"));  // five of a kind: paid, and the Jack Pot opens
+            for (int i = 0; i < 200 && w->isVisible(); ++i) QTest::qWait(10);
+            ASSERT_TRUE(ended);
+            EXPECT_FALSE(w->isVisible());
+            EXPECT_EQ(c.depth(), 0);
+            EXPECT_GE(answers.answered, 1);  // the receipt of the exit sequence
+            EXPECT_TRUE(c.jackPot.closed());
+            const int paid = m.state.credits - credits;
+            EXPECT_GE(paid, inPayout ? paidSoFar : 0);
+            EXPECT_LT(paid, 3334);  // the payout stopped where the run ended
+            if (timeLimit) EXPECT_EQ(m.state.creditsTaken, m.state.credits);
+            store::SettingsStore st(paths.settingsFile);
+            EXPECT_EQ(st.read(store::stat::stcst), 100);
+            EXPECT_EQ(st.read(store::stat::stcto), m.state.creditsTaken);
+            EXPECT_EQ(st.read(store::vol::format), m.state.jackPot);
+            QFile log(paths.logFile());
+            ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+            EXPECT_GT(log.size(), 0);
+            EXPECT_EQ(exceptionsThroughQt, 0);
+        }
+    }
 }
 
 int main(int argc, char** argv) {
