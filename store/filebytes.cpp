@@ -5,7 +5,11 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace talvern::store::files {
 
@@ -70,14 +74,44 @@ bool scanLines(QIODevice& in, const std::function<void(const Line&)>& onLine) {
     return true;
 }
 
+namespace {
+// What a file made now gets: everything the umask allows, as an ordinary
+// create would (a temporary file starts readable by its owner only).
+QFileDevice::Permissions defaultPermissions() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = 0666 & ~mask;
+    QFileDevice::Permissions p;
+    if (mode & S_IRUSR) p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (mode & S_IWUSR) p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    if (mode & S_IRGRP) p |= QFileDevice::ReadGroup;
+    if (mode & S_IWGRP) p |= QFileDevice::WriteGroup;
+    if (mode & S_IROTH) p |= QFileDevice::ReadOther;
+    if (mode & S_IWOTH) p |= QFileDevice::WriteOther;
+    return p;
+}
+} // namespace
+
+Replacement::~Replacement() {
+    // Not committed: the temporary file goes, the old file stays.
+    if (file_.isOpen()) file_.close();
+}
+
 bool Replacement::open() {
-    // Unbuffered: every write reaches the file (or fails) when it is made.
-    failed_ = !file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // A link is followed: the new version replaces the file it points to.
+    const QFileInfo old(path_);
+    if (old.exists()) path_ = old.canonicalFilePath();
+    file_.setFileTemplate(path_ + QLatin1String(kTemporaryMark) + QStringLiteral("XXXXXX"));
+    file_.setAutoRemove(true);
+    failed_ = !file_.open();
+    if (!failed_) file_.setPermissions(old.exists() ? old.permissions() : defaultPermissions());
     return !failed_;
 }
 
 void Replacement::flush() {
-    if (!failed_ && !buffer_.isEmpty() && file_.write(buffer_) != buffer_.size()) failed_ = true;
+    // Each piece reaches the file (or fails) before the next is taken: a
+    // full disk shows here, not after the rename.
+    if (!failed_ && !buffer_.isEmpty() && (file_.write(buffer_) != buffer_.size() || !file_.flush())) failed_ = true;
     buffer_.clear();
 }
 
@@ -109,16 +143,21 @@ void Replacement::copy(QIODevice& from, qint64 offset, qint64 length) {
 
 bool Replacement::commit() {
     flush();
-    if (failed_ || !file_.isOpen()) {
-        if (file_.isOpen()) file_.cancelWriting();
-        return false;
-    }
-    return file_.commit();
+    if (failed_ || !file_.isOpen()) return false;
+    // On the disk before the name changes: a power cut after the rename must
+    // find the new version whole, not an empty file.
+    if (::fsync(file_.handle()) != 0) return false;
+    const QString temporary = file_.fileName();
+    file_.close();
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path_).constData()) != 0)
+        return false;  // the temporary file is removed with this object
+    file_.setAutoRemove(false);
+    return true;
 }
 
 void removeStaleTemporaries(const QString& path) {
     const QFileInfo target(path);
-    const QString prefix = target.fileName() + u'.';
+    const QString prefix = target.fileName() + QLatin1String(kTemporaryMark);
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-600);
     const QFileInfoList candidates =
         QDir(target.absolutePath()).entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);

@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
-#include <QSaveFile>
 #include <QString>
+#include <QTemporaryFile>
 
 #include <functional>
 
@@ -31,14 +31,20 @@ struct Line {
 // when a read fails.
 bool scanLines(QIODevice& in, const std::function<void(const Line&)>& onLine);
 
-// A new version of a file, written beside it and put in its place only once
-// all of it is on disk. Writes are buffered here and each one's result is
-// checked: a full disk or a size limit fails the commit and leaves the old
-// file as it was (Qt 6.4's QSaveFile loses a failed flush of its own buffer
-// and commits a torn file).
+// The mark in the name of every temporary file the machine writes beside one
+// of its files: "stat.log.~talvern-Ab3xYz". Nobody names a file of their own
+// like that, so a start-up may clear what a killed run left of them.
+inline constexpr char kTemporaryMark[] = ".~talvern-";
+
+// A new version of a file, written beside it under a marked temporary name
+// and put in its place only once all of it is on disk (written, synced,
+// then renamed over the old one). Writes are buffered here and each one's
+// result is checked: a full disk or a size limit fails the commit and leaves
+// the old file as it was.
 class Replacement {
 public:
-    explicit Replacement(const QString& path) : file_(path) {}
+    explicit Replacement(const QString& path) : path_(path) {}
+    ~Replacement();
     // False when the temporary file cannot be made (no folder, no rights).
     bool open();
     void append(QByteArrayView bytes);
@@ -49,15 +55,17 @@ public:
 
 private:
     void flush();
-    QSaveFile file_;
+    QString path_;
+    QTemporaryFile file_;
     QByteArray buffer_;
     bool failed_ = false;
 };
 
 // Removes what a run killed in the instant between naming its new version
-// and renaming it left beside the file: "NAME.XXXXXX" (six letters or
-// digits) last written over ten minutes ago. A run that is writing holds
-// such a name for microseconds only.
+// and renaming it left beside the file: "NAME.~talvern-XXXXXX" (six letters
+// or digits) last written over ten minutes ago. A run that is writing holds
+// such a name for microseconds only. Nothing else is touched: a player's own
+// "stat.log.backup" stays.
 void removeStaleTemporaries(const QString& path);
 
 } // namespace talvern::store::files

@@ -9,6 +9,8 @@
 
 #include <climits>
 
+#include <sys/stat.h>
+
 #include "filebytes.h"
 #include "gamelog.h"
 #include "session.h"
@@ -224,17 +226,55 @@ TEST(FileLines, StaleTemporariesGoAndEverythingElseStays) {
     QTemporaryDir dir;
     const QString conf = dir.path() + "/Talvern.conf";
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    for (const char* name : {"Talvern.conf", "Talvern.conf.abC123", "Talvern.conf.new", "Talvern.conf.abC12-",
-                             "Talvern.conf.abcdefg", "other.abC123", "Talvern.conf.Fresh1"}) {
+    // A player's own copies ("backup" has six letters, as a temporary's tail
+    // does) stay; only the machine's marked temporaries go, once they are old.
+    for (const char* name : {"Talvern.conf", "Talvern.conf.~talvern-abC123", "Talvern.conf.backup", "Talvern.conf.abC123",
+                             "Talvern.conf.new", "Talvern.conf.~talvern-abC12-", "Talvern.conf.~talvern-abcdefg",
+                             "other.~talvern-abC123", "Talvern.conf.~talvern-Fresh1"}) {
         ASSERT_TRUE(writeBytes(dir.path() + "/" + name, "x"));
         QFile f(dir.path() + "/" + name);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        if (QByteArray(name) != "Talvern.conf.Fresh1") f.setFileTime(old, QFileDevice::FileModificationTime);
+        if (QByteArray(name) != "Talvern.conf.~talvern-Fresh1") f.setFileTime(old, QFileDevice::FileModificationTime);
     }
     store::files::removeStaleTemporaries(conf);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-              (QStringList{"Talvern.conf", "Talvern.conf.Fresh1", "Talvern.conf.abC12-", "Talvern.conf.abcdefg",
-                           "Talvern.conf.new", "other.abC123"}));
+              (QStringList{"Talvern.conf", "Talvern.conf.abC123", "Talvern.conf.backup", "Talvern.conf.new",
+                           "Talvern.conf.~talvern-Fresh1", "Talvern.conf.~talvern-abC12-",
+                           "Talvern.conf.~talvern-abcdefg", "other.~talvern-abC123"}));
+}
+
+// The replacement keeps what the old file's owner set, and a new file gets
+// what the umask allows, not the owner-only mode of a temporary file.
+TEST(FileLines, AReplacementKeepsThePermissionsAndLeavesNoTemporary) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/stat.log";
+    {
+        store::files::Replacement out(path);
+        ASSERT_TRUE(out.open());
+        out.append("first");
+        ASSERT_TRUE(out.commit());
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const QFileDevice::Permissions readOther =
+        (mask & S_IROTH) ? QFileDevice::Permissions() : QFileDevice::Permissions(QFileDevice::ReadOther);
+    EXPECT_EQ(QFileInfo(path).permissions() & QFileDevice::ReadOther, readOther);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    {
+        store::files::Replacement out(path);
+        ASSERT_TRUE(out.open());
+        out.append("second");
+        ASSERT_TRUE(out.commit());
+    }
+    EXPECT_EQ(readBytes(path), "second");
+    EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), QFileDevice::Permissions());
+    {
+        store::files::Replacement out(path);  // abandoned: nothing changes, nothing is left
+        ASSERT_TRUE(out.open());
+        out.append("third");
+    }
+    EXPECT_EQ(readBytes(path), "second");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"stat.log"});
 }
 
 } // namespace

@@ -337,7 +337,7 @@ kills)
     done
     [ $s = none ] && fail "killed at change $k ($(cat "$here/killat.out")): the settings file is torn ($(stat -c %s "$conf") bytes)"
     if cmp -s "$log" "$here/log.before"; then l=old; else log_grew_by_one_run "$here/log.before" "$log"; l=new; fi
-    strays=$((${strays:-0} + $(find "$home/.config" "$data" -maxdepth 2 -name 'Talvern.conf.??????' -o -maxdepth 2 -name 'stat.log.??????' | wc -l)))
+    strays=$((${strays:-0} + $(find "$home/.config" "$data" -maxdepth 2 -name 'Talvern.conf.~talvern-??????' -o -maxdepth 2 -name 'stat.log.~talvern-??????' | wc -l)))
     [ -n "${TALVERN_FAULTS_VERBOSE:-}" ] && echo "kill at change $k ($(cat "$here/killat.out")): settings $s, log $l"
     seen["settings $s, log $l"]=$((${seen["settings $s, log $l"]:-0} + 1))
     # The next run starts from what is there and ends normally.
