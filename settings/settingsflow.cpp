@@ -36,7 +36,10 @@ void SettingsFlow::fillAllGamesAtCreation() {
         f.combinationsAll[i] = store::combinationCounter(machine_.stats, i);
     const int loaded = stored.credits.loaded;  // "stcst"
     const int taken = stored.credits.taken;    // "stcto"
-    f.creditsAll = {loaded, taken, std::max(taken - loaded, 0), std::max(loaded - taken, 0)};
+    // A damaged store may hold any int in either: the difference is worked
+    // out wide and held at the ends of int.
+    const long long more = static_cast<long long>(taken) - loaded;
+    f.creditsAll = {loaded, taken, clampedToInt(std::max(more, 0LL)), clampedToInt(std::max(-more, 0LL))};
 }
 
 void SettingsFlow::refreshStatistics() {
@@ -47,7 +50,7 @@ void SettingsFlow::refreshStatistics() {
     for (std::size_t i = 0; i < f.combinationsAll.size(); ++i) {
         const int running = store::combinationCounter(s, i);
         f.combinationsAll[i] = running;
-        f.combinationsThisRun[i] = std::abs(stored.combinations[i] - running);
+        f.combinationsThisRun[i] = clampedToInt(std::llabs(static_cast<long long>(stored.combinations[i]) - running));
     }
     f.creditsThisRun = {totals.loaded, 0, totals.won, totals.lost};
     // The won and lost of all runs keep what the creation worked out.

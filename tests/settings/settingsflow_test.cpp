@@ -3,6 +3,7 @@
 // the test says.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 #include <vector>
 
@@ -512,6 +513,29 @@ TEST(Statistics, AllGamesFromTheStartThisRunOnEachActivationWhileCounting) {
     d.flow.activate();
     EXPECT_EQ(f.combinationsAll[0], 7);
     EXPECT_EQ(f.redBlackThisRun, (std::array<int, 2>{2, 1}));
+}
+
+// A damaged store with the ends of int in it: the figures are held at the
+// ends too, never wrapped (the sanitizer run makes an overflow fail).
+TEST(Statistics, ExtremeStoredTotalsGiveFiguresAtTheEndsOfInt) {
+    Dialog d;
+    d.store(store::stat::stcst, INT_MIN);
+    d.store(store::stat::stcto, INT_MAX);
+    d.store(store::stat::stp, INT_MIN);
+    d.create();
+    const StatisticsFigures& f = d.model.figures;
+    EXPECT_EQ(f.creditsAll, (std::array<int, 4>{INT_MIN, INT_MAX, INT_MAX, 0}));
+
+    Dialog e;
+    e.store(store::stat::stcst, INT_MAX);
+    e.store(store::stat::stcto, INT_MIN);
+    e.store(store::stat::stp, INT_MIN);
+    e.create();
+    EXPECT_EQ(e.model.figures.creditsAll, (std::array<int, 4>{INT_MAX, INT_MIN, 0, INT_MAX}));
+    e.m.stats.stp = INT_MAX;  // counted on from a damaged start
+    e.flow.opening(false);
+    e.flow.activate();
+    EXPECT_EQ(e.model.figures.combinationsThisRun[0], INT_MAX);
 }
 
 } // namespace
