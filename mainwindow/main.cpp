@@ -3,16 +3,20 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "commandline.h"
 #include "infopage.h"
 #include "talvern.h"
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = talvern::commandline::answer(argc, argv)) return *answered;
+
     // The information page's web engine is set up before the application.
     talvern::settings::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationName(QStringLiteral("Talvern"));
     QApplication::setApplicationDisplayName(QStringLiteral("Talvern"));
+    QApplication::setApplicationVersion(QStringLiteral(TALVERN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
 
     // The machine speaks Russian: Qt's own buttons ("Да", "Нет") too.

@@ -427,11 +427,12 @@ bool TTalvern::ask(const QString& question) {
 void TTalvern::openAddress(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
 void TTalvern::openHelp() {
-    // The help page ships beside the program: installed under share/, or in
-    // the source tree when run from a build folder.
+    // The help page ships beside the program: where the install put it
+    // relative to the program's own folder (/usr/games -> /usr/share/...),
+    // or in the source tree when run from a build folder.
     const QString app = QCoreApplication::applicationDirPath();
     const QStringList candidates = {
-        app + QStringLiteral("/../share/talvern/help/index.html"),
+        app + QStringLiteral("/" TALVERN_HELP_FROM_PROGRAM),
         QStringLiteral(TALVERN_SOURCE_ASSETS "/help/index.html"),
     };
     for (const QString& path : candidates) {

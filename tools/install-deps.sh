@@ -21,6 +21,8 @@ packages=(
   xvfb xauth xdotool imagemagick sox x11-utils
   # checking the desktop entry and the AppStream data
   desktop-file-utils appstream
+  # the manual pages, the package's changelog, and Debian's own package checker
+  scdoc dpkg-dev man-db lintian
   # measuring the time and memory of whole runs
   time
 )

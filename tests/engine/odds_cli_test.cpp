@@ -98,3 +98,23 @@ TEST(OddsCli, CensusPrintsClassesTotalsAndSeconds) {
     EXPECT_NE(r.out.find("jacks total 2598960\n"), std::string::npos);
     EXPECT_EQ(r.out.rfind("seconds ", std::string::npos), r.out.rfind('\n', r.out.size() - 2) + 1);
 }
+
+TEST(OddsCli, HelpAndVersionGoToStandardOutput) {
+    auto r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "talvern-odds " TALVERN_VERSION "\n");
+    EXPECT_TRUE(r.err.empty());
+
+    r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("usage: talvern-odds census", 0), 0u);
+    EXPECT_NE(r.out.find("talvern-odds --help | --version\n"), std::string::npos);
+    EXPECT_NE(r.out.find("man 6 talvern-odds"), std::string::npos);
+    EXPECT_TRUE(r.err.empty());
+
+    // Nothing asked: the usage on the error stream, as for a mistake.
+    const auto none = run({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.out.empty());
+    EXPECT_EQ(none.err, r.out);
+}

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb, loads credits, deals and draws by
 # clicking, and checks it is still running and answering.
+#   cabinet_smoke.sh PROGRAM [SCREENSHOT [ARGUMENTS...]]   ARGUMENTS go to the program
 set -euo pipefail
 bin=$1
 out=${2:-}
+arguments=("${@:3}")
 if [ -z "${TALVERN_SMOKE_INNER:-}" ]; then
   export TALVERN_SMOKE_INNER=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -12,7 +14,7 @@ fi
 export QT_QPA_PLATFORM=xcb
 home=$(mktemp -d)
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
-"$bin" >/dev/null 2>&1 &
+"$bin" "${arguments[@]}" >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$home"' EXIT
 wid=

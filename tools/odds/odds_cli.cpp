@@ -32,11 +32,13 @@ constexpr const char* kUsage =
     "       talvern-odds draw VARIANT SEED ROLL FORTUNE C1 C2 C3 C4 C5 HELD\n"
     "       talvern-odds hold VARIANT C1 C2 C3 C4 C5 [--pays P1/../P9] [--charge once|twice]\n"
     "       talvern-odds return VARIANT [--pays P1/../P9] [--charge once|twice]\n"
+    "       talvern-odds --help | --version\n"
     "VARIANT: joker, jacks or deuces; Cn: card codes 0..52 (0 the joker, 13*suit+rank,\n"
     "suits hearts, diamonds, clubs, spades); HELD: five 0/1 characters.\n"
     "--pays: the multipliers of pay-table lines 1..9 (or 10) in line order;\n"
     "--charge: twice (default, this machine: the draw charges the bet again unless\n"
-    "all five cards are held) or once (only the deal charges).\n";
+    "all five cards are held) or once (only the deal charges).\n"
+    "The manual: man 6 talvern-odds.\n";
 
 const char* variantName(Variant v) {
     switch (v) {
@@ -331,6 +333,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? err : out) << kUsage;
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        out << "talvern-odds " TALVERN_VERSION "\n";
+        return 0;
     }
     try {
         const std::string& cmd = args[0];
