@@ -8,7 +8,9 @@ out=${2:-}
 arguments=("${@:3}")
 if [ -z "${TALVERN_SMOKE_INNER:-}" ]; then
   export TALVERN_SMOKE_INNER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # -noreset: the server would reset when its last client leaves and
+  # refuse the connections that come meanwhile
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 # the real program on the real (virtual) display, whatever the test run set
 export QT_QPA_PLATFORM=xcb
