@@ -47,8 +47,11 @@ private:
     WinHandler* wins_ = nullptr;
     std::function<void()> openJackPot_;
     // While a deal, a draw or a reset of the board runs, a click on a card
-    // changes no hold: the cards are being turned or cleared.
+    // changes no hold: the cards are being turned or cleared. The holds the
+    // first deal proposes are the exception: the player may change them as
+    // they come.
     int busy_ = 0;
+    int proposing_ = 0;
 };
 
 } // namespace talvern
