@@ -18,8 +18,8 @@ void SettingsFlow::create() {
     Options& o = machine_.options;
     o.statisticsOff = false;
     const store::DialogChoices c = memory_.readDialogChoices();
-    chooseRisk(c.riskGame.value_or(RiskChoice::None));
     model_.risk = c.riskGame;
+    o.riskChoice = c.riskGame;
     model_.externalDeck = !c.builtInDeck;
     model_.back = std::clamp(c.back, 1, kBackCount);
     // Every run starts with the built-in deck and Joker Poker.
