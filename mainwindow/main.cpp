@@ -11,8 +11,9 @@ int main(int argc, char** argv) {
     talvern::settings::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
+    // No display name: Qt would add it to every title the window system
+    // shows ("Настройки — Talvern"), and the titles are the machine's own.
     QApplication::setApplicationName(QStringLiteral("Talvern"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Talvern"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
 
     // The machine speaks Russian: Qt's own buttons ("Да", "Нет") too.
