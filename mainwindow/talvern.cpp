@@ -141,8 +141,13 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     const int mode = memory_->startOfRun(desktop);
     for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
     settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this);
-    // Cards of an external deck, wherever they are shown, come from the deck in use.
-    CardView::setExternalPictures([this](const QString& name) { return settings_->decks().picture(name); });
+    // Cards of an external deck, wherever they are shown, come from the deck in
+    // use. The wild deuces carry the same names with either deck, so they are
+    // the deck's only while it is the picture source.
+    CardView::setExternalPictures([this](const QString& name) {
+        if (name.endsWith(u'4') && !controller_->machine.state.externalDeck) return QImage();
+        return settings_->decks().picture(name);
+    });
     settings_->setHistoryHandler([this] { history_->exec(); });
     about_ = new about::Tabout(this);
     memory_->createTotals();
