@@ -149,6 +149,7 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         return settings_->decks().picture(name);
     });
     settings_->setHistoryHandler([this] { history_->exec(); });
+    controller_->game.setLoadListener([this] { settings_->creditsLoaded(); });
     about_ = new about::Tabout(this);
     memory_->createTotals();
     totals_ = new store::TForm4(memory_->totals(), this);

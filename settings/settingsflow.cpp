@@ -74,6 +74,8 @@ void SettingsFlow::opening(bool fullScreen) {
     memory_.settingsOpened();
 }
 
+void SettingsFlow::creditsLoaded() { model_.figures.creditsThisRun[0] = machine_.stats.countedLoaded; }
+
 void SettingsFlow::chooseVariant(int index) {
     if (index < 0 || index >= kVariantNames.size()) return;
     machine_.options.variant = static_cast<Variant>(index);

@@ -186,6 +186,7 @@ void GameFlow::loadClick() {
         m_.play(SoundId::Pay);
     }
     m_.syncCountedTotals();
+    if (loaded_) loaded_();
     m_.hideCover();
 }
 

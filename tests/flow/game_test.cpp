@@ -50,6 +50,23 @@ TEST(Load, AddsAHundredUpToAMillion) {
     EXPECT_EQ(r.sound.count(SoundId::Pay), 2);  // nothing added, no sound
 }
 
+// Every press tells the settings dialog, also when nothing could be added,
+// and the counted loaded credits it then shows stand still while statistics
+// are off.
+TEST(Load, EveryPressIsToldWithTheCountedLoadedCredits) {
+    Rig r;
+    std::vector<int> told;
+    r.c.game.setLoadListener([&] { told.push_back(r.m.stats.countedLoaded); });
+    r.load(2);
+    r.m.setCredits(1000000);
+    r.load();
+    r.m.options.statisticsOff = true;
+    r.m.setCredits(0);
+    r.load();
+    EXPECT_EQ(told, (std::vector<int>{100, 200, 200, 200}));
+    EXPECT_EQ(r.s.creditsLoaded, 300);
+}
+
 TEST(Bet, StepsBonusClassesAndTheCover) {
     Rig r;
     r.load();

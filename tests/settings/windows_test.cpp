@@ -666,6 +666,27 @@ TEST(Cabinet, InDeucesWildTheExternalDeckDrawsTheWildDeucesToo) {
     EXPECT_GT(distance(again, f->decks().picture("2H4")), 5.0);
 }
 
+// Each load of credits shows at once in "Эта игра" of "Заряжено", with the
+// dialog open beside the cabinet.
+TEST(Cabinet, ALoadShowsInTheOpenDialogAtOnce) {
+    freshPaths();
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    TForm2* f = w.settingsDialog();
+    w.controller().click(Ctl::btnoptions);
+    ASSERT_TRUE(f->isVisible());
+    f->PageControl1->setCurrentIndex(3);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "0");
+    auto* pay = w.panel1()->findChild<QWidget*>("btnpay");
+    click(pay);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "100");
+    click(pay);
+    click(pay);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "300");
+    EXPECT_TRUE(f->isVisible());
+}
+
 } // namespace
 } // namespace talvern::settings::test
 
