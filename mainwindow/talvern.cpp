@@ -396,6 +396,15 @@ void TTalvern::setTimeLimit(int minutes) {
 void TTalvern::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Coming back to the machine undoes what the desktop did to its window
+        // meanwhile: a window is normal and 800 x 600 again where it stands, and
+        // full screen is entered again.
+        if (fullScreen_) {
+            if (!isFullScreen()) enterFullScreen();
+        } else if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) || size() != QSize(800, 600)) {
+            showNormal();
+            resize(800, 600);
+        }
         controller_->machine.refreshPayValues();
         render();
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTest>
@@ -129,6 +130,57 @@ TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     EXPECT_FALSE(w.fullScreenMode());
     EXPECT_EQ(w.size(), QSize(800, 600));
     EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
+}
+
+// Coming back to the machine undoes what the desktop did to its window
+// meanwhile: maximised or resized, it is normal and 800 x 600 again (and not
+// moved); in full-screen mode it is full screen again. The pay values are
+// refreshed each time.
+TEST(CabinetWindow, ComingBackRestoresTheWindowTheDesktopChanged) {
+    TTalvern w;
+    QWidget elsewhere;
+    elsewhere.resize(200, 100);
+    w.show();
+    elsewhere.show();
+    auto activate = [](QWidget& x) {
+        x.activateWindow();
+        return QTest::qWaitForWindowActive(&x);
+    };
+    ASSERT_TRUE(activate(w));
+    Cabinet& cab = w.controller().machine.cabinet;
+
+    ASSERT_TRUE(activate(elsewhere));
+    w.showMaximized();
+    QTest::qWait(20);
+    ASSERT_NE(w.size(), QSize(800, 600));
+    cab.payValue[0].text = QStringLiteral("0");  // as the Jack Pot leaves it
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_EQ(cab.payValue[0].text, "300");
+    EXPECT_FALSE(w.fullScreenMode());
+
+    ASSERT_TRUE(activate(elsewhere));
+    w.move(40, 30);
+    w.resize(1000, 700);
+    QTest::qWait(20);
+    const QPoint place = w.pos();
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_EQ(w.pos(), place);
+
+    w.enterFullScreen();
+    QTest::qWait(20);
+    ASSERT_TRUE(activate(elsewhere));
+    w.showNormal();  // the desktop took it out of full screen
+    QTest::qWait(20);
+    ASSERT_FALSE(w.isFullScreen());
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_TRUE(w.isFullScreen());
+    EXPECT_TRUE(w.fullScreenMode());
 }
 
 TEST(JackPotWindow, TheCabinetBehindItFollowsTheCountUp) {
