@@ -225,6 +225,31 @@ TEST(JackPotWindow, TheCabinetBehindItFollowsTheCountUp) {
     EXPECT_EQ(m.cabinet.payValue[0].text, "300");
 }
 
+// The paid sum RxLabel8 stands at 328, 360, right of "Выигрыш:", once the
+// first payout shows it.
+TEST(JackPotWindow, ThePaidSumStandsAt328And360) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.controller().machine.options.fortune[3] = 100;  // every guess right
+    TAboutBox4 box(w.controller().machine, &w);
+    box.flow().open();
+    box.show();
+    QTest::keyClick(&box, Qt::Key_Space);  // skips the count-up
+    box.flow().cardClick(0);
+    box.flow().confirm();  // the first hit pays a third
+    box.render();
+    ASSERT_TRUE(box.flow().view.winVisible);
+    const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = shot.devicePixelRatio();
+    auto at = [&](int x, int y) { return shot.pixel(qRound(x * dpr), qRound(y * dpr)); };
+    auto dark = [](QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0; };
+    // the display's smoked glass from 328 on, the window's black before it
+    for (int x : {320, 326}) EXPECT_TRUE(dark(at(x, 378))) << x;
+    for (int x : {331, 400, 460}) EXPECT_FALSE(dark(at(x, 378))) << x;
+    EXPECT_TRUE(dark(at(330, 356)));  // and from 360 down
+    box.abandon();
+}
+
 TEST(JackPotWindow, OnlyTheGameClosesIt) {
     TTalvern w;
     w.pacer().setTimeScale(0);
