@@ -208,7 +208,7 @@ void TTalvern::buildPanel() {
         if (d.name == std::string_view("btnClose")) b->setToolTip(QStringLiteral("Close"));
         if (d.name == std::string_view("btnminimize")) b->setToolTip(QStringLiteral("Minimize"));
         if (d.keep) *d.keep = b;
-        buttons_.push_back(b);
+        buttons_.push_back({b, ctl});
     }
     for (auto [name, ctl, tip] : {std::tuple{"Imwind", Ctl::Imwind, "Full screen / In Window"},
                                   std::tuple{"Imminim", Ctl::Imminim, "Minimize"}}) {
@@ -291,10 +291,16 @@ void TTalvern::render() {
         if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
         if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     };
-    show(deal_, cab.Deal);
-    show(bet1_, cab.btnbet1);
-    show(bet2_, cab.btnbet2);
-    show(pay_, cab.btnpay);
+    for (auto [button, control] : {std::pair{deal_, &cab.Deal}, std::pair{bet1_, &cab.btnbet1},
+                                   std::pair{bet2_, &cab.btnbet2}, std::pair{pay_, &cab.btnpay}})
+        if (button->isVisibleTo(panel1_) != control->visible) button->setVisible(control->visible);
+    // A button the controller would refuse now is drawn disabled (Deal and
+    // the bets while a step runs, Deal under the cover or a risk game's row),
+    // and enabled again as soon as it would take the click.
+    for (const auto& [button, ctl] : buttons_) {
+        const bool takes = controller_->accepts(ctl);
+        if (button->isEnabled() != takes) button->setEnabled(takes);
+    }
     show(dealx_, cab.dealx);
     payment_->setVisible(true);
     if (!cab.payment.playing) {

@@ -61,6 +61,9 @@ public:
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.
     bool click(Ctl c);
+    // Whether a click of the control would be taken now; the window draws
+    // what this refuses as disabled.
+    bool accepts(Ctl c) const;
     void keyPressed(int key);  // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help
 
     // Ends the game (exit buttons, the time limit): the board is reset, the
@@ -75,7 +78,6 @@ public:
 private:
     template <typename F>
     void guarded(F&& f);
-    bool accepts(Ctl c) const;
     WindowPort& window_;
     int depth_ = 0;
     bool ending_ = false;

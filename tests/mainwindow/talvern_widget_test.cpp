@@ -132,6 +132,49 @@ TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
 }
 
+// Whatever the controller would refuse is drawn disabled, and a screen
+// reader hears it so: Deal under the cover, Deal and the bets while a deal
+// runs. The load button stays usable throughout, and the moment the step is
+// over Deal and the bets are drawn enabled again.
+TEST(CabinetWindow, ButtonsTheControllerRefusesAreDrawnDisabled) {
+    TTalvern w;
+    w.pacer().setTimeScale(0.1);  // the first deal waits 30 ms before turning cards
+    w.show();
+    QWidget* deal = child(w, "Deal");
+    QWidget* bet1 = child(w, "btnbet1");
+    QWidget* bet2 = child(w, "btnbet2");
+    QWidget* pay = child(w, "btnpay");
+    auto unavailable = [](QWidget* b) -> bool { return QAccessible::queryAccessibleInterface(b)->state().disabled; };
+    click(child(w, "Panel2"));
+    EXPECT_FALSE(deal->isEnabled());  // under the cover: no credits
+    EXPECT_TRUE(unavailable(deal));
+    EXPECT_TRUE(bet2->isEnabled());
+
+    click(pay);
+    EXPECT_TRUE(deal->isEnabled());
+    EXPECT_FALSE(unavailable(deal));
+    struct Seen {
+        bool deal, bet1, bet2, pay, dealHeard;
+    } during{true, true, true, false, false};
+    bool looked = false;
+    QTimer::singleShot(10, &w, [&] {
+        looked = w.controller().depth() > 0;
+        during = {deal->isEnabled(), bet1->isEnabled(), bet2->isEnabled(), pay->isEnabled(), unavailable(deal)};
+    });
+    click(deal);  // the whole first deal
+    ASSERT_TRUE(looked);
+    EXPECT_FALSE(during.deal);
+    EXPECT_FALSE(during.bet1);
+    EXPECT_FALSE(during.bet2);
+    EXPECT_TRUE(during.pay);
+    EXPECT_TRUE(during.dealHeard);
+    EXPECT_EQ(w.controller().depth(), 0);
+    EXPECT_TRUE(deal->isEnabled());
+    EXPECT_TRUE(bet1->isEnabled() && bet2->isEnabled());
+    EXPECT_FALSE(unavailable(deal));
+    EXPECT_TRUE(w.controller().accepts(Ctl::Deal));
+}
+
 // Coming back to the machine undoes what the desktop did to its window
 // meanwhile: maximised or resized, it is normal and 800 x 600 again (and not
 // moved); in full-screen mode it is full screen again. The pay values are
