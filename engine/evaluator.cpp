@@ -83,9 +83,11 @@ struct Work {
                (d1 == 1 && d2 == 1 && d3 == 2);
     }
 
-    // Drawing hints after the first deal. A hint only proposes four cards to
-    // hold: the suit hint is looked for first and, once found, the sequence
-    // hint is not (a five-card "hint" would propose drawing nothing).
+    // Drawing hints after the first deal, looked for only while nothing else
+    // was found. Both hints are tried and each that holds proposes its four
+    // cards, so a hand that is four of a suit and four in a row at once (3-5-6-7
+    // of hearts and an 8) proposes all five: held whole, the draw charges and
+    // replaces nothing.
     void drawingHints(Phase phase) {
         if (phase != Phase::Dealt || !none()) return;
         if (s[1] == s[2] && s[2] == s[3] && s[3] == s[4]) {
@@ -95,7 +97,6 @@ struct Work {
             e.comboFound = 1;
             e.suitPick = 0;
         }
-        if (!none()) return;
         const bool allDifferent = r[0] < r[1] && r[1] < r[2] && r[2] < r[3] && r[3] < r[4];
         if (!allDifferent) return;
         if (consecutive(0, 3)) {

@@ -126,7 +126,8 @@ void TAboutBox4::paintEvent(QPaintEvent*) {
     }
     if (v.winVisible) {
         lettering(p, QRectF(104, 362, 200, 36), QStringLiteral("Выигрыш:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
-        art::paintNumberDisplay(p, QRectF(272, 360, 177, 36), v.paid);
+        // RxLabel8 stands at 328, 360, as narrow as the window leaves it.
+        art::paintNumberDisplay(p, QRectF(328, 360, width() - 328 - 8, 36), v.paid);
     }
     if (v.pressAnyKeyVisible)
         lettering(p, QRectF(0, height() - 36, width(), 28), QStringLiteral("нажми любую клавишу"), 16,

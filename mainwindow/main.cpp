@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
     talvern::settings::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
+    // No display name: Qt would add it to every title the window system
+    // shows ("Настройки — Talvern"), and the titles are the machine's own.
     QApplication::setApplicationName(QStringLiteral("Talvern"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Talvern"));
     QApplication::setApplicationVersion(QStringLiteral(TALVERN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
 

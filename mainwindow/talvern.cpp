@@ -141,9 +141,15 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     const int mode = memory_->startOfRun(desktop);
     for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
     settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this);
-    // Cards of an external deck, wherever they are shown, come from the deck in use.
-    CardView::setExternalPictures([this](const QString& name) { return settings_->decks().picture(name); });
+    // Cards of an external deck, wherever they are shown, come from the deck in
+    // use. The wild deuces carry the same names with either deck, so they are
+    // the deck's only while it is the picture source.
+    CardView::setExternalPictures([this](const QString& name) {
+        if (name.endsWith(u'4') && !controller_->machine.state.externalDeck) return QImage();
+        return settings_->decks().picture(name);
+    });
     settings_->setHistoryHandler([this] { history_->exec(); });
+    controller_->game.setLoadListener([this] { settings_->creditsLoaded(); });
     about_ = new about::Tabout(this);
     memory_->createTotals();
     totals_ = new store::TForm4(memory_->totals(), this);
@@ -202,7 +208,7 @@ void TTalvern::buildPanel() {
         if (d.name == std::string_view("btnClose")) b->setToolTip(QStringLiteral("Close"));
         if (d.name == std::string_view("btnminimize")) b->setToolTip(QStringLiteral("Minimize"));
         if (d.keep) *d.keep = b;
-        buttons_.push_back(b);
+        buttons_.push_back({b, ctl});
     }
     for (auto [name, ctl, tip] : {std::tuple{"Imwind", Ctl::Imwind, "Full screen / In Window"},
                                   std::tuple{"Imminim", Ctl::Imminim, "Minimize"}}) {
@@ -285,10 +291,16 @@ void TTalvern::render() {
         if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
         if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     };
-    show(deal_, cab.Deal);
-    show(bet1_, cab.btnbet1);
-    show(bet2_, cab.btnbet2);
-    show(pay_, cab.btnpay);
+    for (auto [button, control] : {std::pair{deal_, &cab.Deal}, std::pair{bet1_, &cab.btnbet1},
+                                   std::pair{bet2_, &cab.btnbet2}, std::pair{pay_, &cab.btnpay}})
+        if (button->isVisibleTo(panel1_) != control->visible) button->setVisible(control->visible);
+    // A button the controller would refuse now is drawn disabled (Deal and
+    // the bets while a step runs, Deal under the cover or a risk game's row),
+    // and enabled again as soon as it would take the click.
+    for (const auto& [button, ctl] : buttons_) {
+        const bool takes = controller_->accepts(ctl);
+        if (button->isEnabled() != takes) button->setEnabled(takes);
+    }
     show(dealx_, cab.dealx);
     payment_->setVisible(true);
     if (!cab.payment.playing) {
@@ -390,6 +402,15 @@ void TTalvern::setTimeLimit(int minutes) {
 void TTalvern::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Coming back to the machine undoes what the desktop did to its window
+        // meanwhile: a window is normal and 800 x 600 again where it stands, and
+        // full screen is entered again.
+        if (fullScreen_) {
+            if (!isFullScreen()) enterFullScreen();
+        } else if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) || size() != QSize(800, 600)) {
+            showNormal();
+            resize(800, 600);
+        }
         controller_->machine.refreshPayValues();
         render();
     }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "controller.h"
 #include "memory.h"
@@ -131,7 +133,7 @@ private:
     TextLine *message1_ = nullptr, *rxLabel24_ = nullptr;
     FramesView *dealx_ = nullptr, *payment_ = nullptr, *duble_ = nullptr;
     PictureButton *deal_ = nullptr, *bet1_ = nullptr, *bet2_ = nullptr, *pay_ = nullptr;
-    QList<PictureButton*> buttons_;
+    std::vector<std::pair<PictureButton*, Ctl>> buttons_;  // drawn enabled while the controller takes them
     QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
     HotSpot* image6_ = nullptr;
     RiskPanels* riskPanels_ = nullptr;  // RdBl, Panel3 and Panel4 filled

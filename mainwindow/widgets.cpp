@@ -69,7 +69,10 @@ void CardView::paintEvent(QPaintEvent*) {
     if (picture_.isEmpty()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const bool external = picture_.size() == 3 && picture_.at(2) == QLatin1Char('0');
+    // Series 0 names only an external deck's faces; the wild deuces (series 4)
+    // are the deck's too while one is in use, which the source knows.
+    const bool external =
+        picture_.size() == 3 && (picture_.at(2) == QLatin1Char('0') || picture_.at(2) == QLatin1Char('4'));
     if (external && externalPictures()) {
         const QImage picture = externalPictures()(picture_);
         if (!picture.isNull()) {

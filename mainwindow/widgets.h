@@ -33,8 +33,9 @@ private:
 };
 
 // A card place: shows a card picture by its image name. Faces of an
-// external deck (series digit 0) come from the deck in use, when one is set
-// and holds the picture; everything else is the machine's own picture.
+// external deck (series digit 0, and the wild deuces of series 4) come from
+// the picture source, when one is set and has the picture; everything else
+// is the machine's own picture.
 class CardView : public QWidget {
 public:
     using QWidget::QWidget;

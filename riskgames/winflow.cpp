@@ -13,9 +13,8 @@ void WinFlow::winHandling() {
     if (!s.offerShown) {
         if (!s.bonusWin) {
             m_.play(SoundId::Zvon);
-            s.riskChoice = m_.options.riskChoice == RiskChoice::Random
-                               ? static_cast<RiskChoice>(m_.random.next(3))
-                               : m_.options.riskChoice;
+            if (const std::optional<RiskChoice> marked = m_.options.riskChoice)
+                s.riskChoice = *marked == RiskChoice::Random ? static_cast<RiskChoice>(m_.random.next(3)) : *marked;
             m_.pacer.pause(s.riskChoice == RiskChoice::RedBlack ? 1000 : 2000);
             cab.message1.text = QStringLiteral("Умножим?");
             cab.message1.visible = true;

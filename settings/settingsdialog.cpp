@@ -629,6 +629,11 @@ void TForm2::activated() {
     render();
 }
 
+void TForm2::creditsLoaded() {
+    flow_->creditsLoaded();
+    render();
+}
+
 void TForm2::okClicked() {
     switch (flow_->ok()) {
     case SettingsFlow::OkResult::Applied:

@@ -49,6 +49,8 @@ public:
     void render();
     // The dialog became active (it is called on showing and on activation).
     void activated();
+    // The main window's load button was pressed.
+    void creditsLoaded();
 
     // The pages and the buttons below them.
     QTabWidget* PageControl1;

@@ -18,8 +18,8 @@ void SettingsFlow::create() {
     Options& o = machine_.options;
     o.statisticsOff = false;
     const store::DialogChoices c = memory_.readDialogChoices();
-    chooseRisk(c.riskGame.value_or(RiskChoice::None));
     model_.risk = c.riskGame;
+    o.riskChoice = c.riskGame;
     model_.externalDeck = !c.builtInDeck;
     model_.back = std::clamp(c.back, 1, kBackCount);
     // Every run starts with the built-in deck and Joker Poker.
@@ -76,6 +76,8 @@ void SettingsFlow::opening(bool fullScreen) {
     model_.fullScreen = fullScreen;
     memory_.settingsOpened();
 }
+
+void SettingsFlow::creditsLoaded() { model_.figures.creditsThisRun[0] = machine_.stats.countedLoaded; }
 
 void SettingsFlow::chooseVariant(int index) {
     if (index < 0 || index >= kVariantNames.size()) return;

@@ -121,6 +121,9 @@ public:
     void activate();
     // The main window's settings button, before the dialog is shown.
     void opening(bool fullScreen);
+    // Each load of credits: "Эта игра" of "Заряжено" shows the counted
+    // loaded credits, whether the dialog is open or not.
+    void creditsLoaded();
 
     // --- "Настройки" ---------------------------------------------------------
     void chooseVariant(int index);  // takes effect at once

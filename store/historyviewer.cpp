@@ -6,7 +6,43 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#ifdef TALVERN_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include <xcb/xcb.h>
+#endif
+
 namespace talvern::store {
+
+namespace {
+// Qt never leaves a window nameless: an empty title becomes the program's
+// name on the way to the window system, and the viewer's title bar would
+// read "Talvern". On X11 the name is emptied again where the server keeps it.
+void clearNameShownByTheDesktop([[maybe_unused]] QWidget* window) {
+#ifdef TALVERN_HAVE_XCB
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
+    auto atom = [c](const char* name) {
+        const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+        const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+        std::free(reply);
+        return a;
+    };
+    const xcb_atom_t utf8 = atom("UTF8_STRING");
+    const xcb_atom_t netName = atom("_NET_WM_NAME");
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, utf8 ? utf8 : XCB_ATOM_STRING, 8, 0, nullptr);
+    if (netName && utf8) xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, netName, utf8, 8, 0, nullptr);
+    xcb_flush(c);
+#endif
+}
+} // namespace
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
@@ -44,6 +80,7 @@ void TForm6::showEvent(QShowEvent* e) {
     // The latest run is at the end of a long log.
     Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
     QDialog::showEvent(e);
+    clearNameShownByTheDesktop(this);
 }
 
 } // namespace talvern::store

@@ -10,6 +10,8 @@ packages=(
   # Qt 6 (Widgets, Multimedia, Network, WebEngine, Svg, Test) and its runtime bits
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-webengine-dev qt6-svg-dev
   qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n libqt6svg6
+  # the X11 window properties Qt leaves no way to set (an untitled title bar)
+  libxcb1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   # music
   libfluidsynth-dev timgm6mb-soundfont

@@ -144,8 +144,9 @@ void Controller::keyPressed(int key) {
 
 template <typename F>
 void Controller::jackPotStep(F&& f) {
-    // Once the run ends the window has paid and is closing.
-    if (ending_ || jackPot.closed()) return;
+    // A window the end of the run settled has paid and is closing; the one
+    // the end's own reset of the board opens is played as any other.
+    if (jackPot.closed()) return;
     guarded(std::forward<F>(f));
 }
 

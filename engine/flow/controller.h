@@ -63,6 +63,9 @@ public:
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.
     bool click(Ctl c);
+    // Whether a click of the control would be taken now; the window draws
+    // what this refuses as disabled.
+    bool accepts(Ctl c) const;
     void keyPressed(int key);  // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help
 
     // The Jack Pot window's clicks, keys and timers: its guess and payout
@@ -86,7 +89,6 @@ public:
 private:
     template <typename F>
     void guarded(F&& f);
-    bool accepts(Ctl c) const;
     template <typename F>
     void jackPotStep(F&& f);
     WindowPort& window_;

@@ -131,6 +131,8 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
     m_.markPayLine(lineOfClass(v, s.handClass, s.jacksPair));
     for (int i = 0; i < 5; ++i) m_.setHeld(i, false);
     if (s.phase == Phase::Dealt) {
+        // The player may change the holds while the machine proposes them.
+        const Busy proposing(proposing_);
         for (int i = 0; i < 5; ++i) {
             if (!s.comboCards[static_cast<std::size_t>(i)]) continue;
             m_.setHeld(i, true);
@@ -149,7 +151,7 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
 }
 
 void GameFlow::cardClick(int pos) {
-    if (busy_ || m_.state.phase != Phase::Dealt) return;
+    if ((busy_ && !proposing_) || m_.state.phase != Phase::Dealt) return;
     if (m_.state.held[static_cast<std::size_t>(pos)]) {
         m_.setHeld(pos, false);
     } else {
@@ -188,6 +190,7 @@ void GameFlow::loadClick() {
         m_.play(SoundId::Pay);
     }
     m_.syncCountedTotals();
+    if (loaded_) loaded_();
     m_.hideCover();
 }
 

@@ -23,6 +23,9 @@ public:
     void setWinHandler(WinHandler* w) { wins_ = w; }
     // Opens the Jack Pot window modally and returns when it has closed.
     void setJackPotWindow(std::function<void()> open) { openJackPot_ = std::move(open); }
+    // Told after every press of the load button, so that the settings dialog
+    // shows the counted loaded credits at once, also while it is open.
+    void setLoadListener(std::function<void()> loaded) { loaded_ = std::move(loaded); }
 
     void dealClick();
     void cardClick(int pos);  // Im1Click .. Im5Click, pos 0..4
@@ -46,9 +49,13 @@ private:
     Machine& m_;
     WinHandler* wins_ = nullptr;
     std::function<void()> openJackPot_;
+    std::function<void()> loaded_;
     // While a deal, a draw or a reset of the board runs, a click on a card
-    // changes no hold: the cards are being turned or cleared.
+    // changes no hold: the cards are being turned or cleared. The holds the
+    // first deal proposes are the exception: the player may change them as
+    // they come.
     int busy_ = 0;
+    int proposing_ = 0;
 };
 
 } // namespace talvern

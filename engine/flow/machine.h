@@ -3,6 +3,7 @@
 // number displays live here as integers; the flows render them into the
 // presentation model (cabinet.h) whenever they change.
 #include <array>
+#include <optional>
 #include <limits>
 
 #include "cards.h"
@@ -17,7 +18,9 @@ enum class RiskChoice : int { RedBlack = 0, HigherLower = 1, RussianRoulette = 2
 // Options the settings dialog owns; the flows only read them.
 struct Options {
     Variant variant = Variant::JokerPoker;
-    RiskChoice riskChoice = RiskChoice::RedBlack;
+    // The radio marked; none when the stored choice named no game: a win then
+    // keeps the game the machine had (Red-Black at the start of a run).
+    std::optional<RiskChoice> riskChoice = RiskChoice::RedBlack;
     bool alwaysSeven = false;                 // the linked always-seven options of the risk games
     std::array<int, 4> fortune{0, 0, 0, 0};   // deal, Red-Black, Higher-Lower, Jack Pot; -100..100
     bool soundOn = true;

@@ -39,6 +39,41 @@ TEST(Census, JackOrBetterAfterTheDealProposesFlushesOverPairs) {
     EXPECT_EQ(count(c, "d"), 123552u);
 }
 
+// After the first deal both drawing hints are tried, and a hand of no class
+// that fits both proposes all five cards when they differ: four of a suit
+// whose odd card lies inside the four in sequence, the fifth card of that
+// suit outside it (3-5-6-7 of hearts and the 8 of spades). With aces high
+// there are 72 rank sets of four in a row and a fifth not next to them,
+// less the wheel (a straight): 71, each with 4 x 4 x 3 = 48 such suit
+// patterns. Until both hints were tried these hands proposed their four of a
+// suit only, so 3408 hands (2688 in Deuces Wild) moved from four to five.
+//
+// The hands given a hint at all are as many as ever. Jack or Better: exactly
+// four of a suit, 4 x C(13, 4) x 39, less the 600 straights among them, and
+// four in a row (71 rank sets) in the 960 suit patterns with no four of a
+// suit. Joker Poker adds Q-K-A, the joker and a card below the ten, not all
+// of one suit: 8 x 252. Deuces Wild counts the same without the twos (12
+// ranks, 56 rank sets, 480 straights), and adds Q-K-A, a two and a card from
+// 3 to 9: 7 x 252 x 4.
+TEST(Census, AfterTheDealAHandFittingBothHintsProposesAllFive) {
+    const std::uint64_t jacksHints = 4u * 715u * 39u - 600u + 71u * 960u;
+    const auto jacks = census(Variant::JackOrBetter, Phase::Dealt);
+    EXPECT_EQ(jacks.hint5, 71u * 48u);
+    EXPECT_EQ(jacks.hint4 + jacks.hint5, jacksHints);
+
+    const auto joker = census(Variant::JokerPoker, Phase::Dealt);
+    EXPECT_EQ(joker.hint5, 71u * 48u);
+    EXPECT_EQ(joker.hint4 + joker.hint5, jacksHints + 8u * 252u);
+
+    const auto deuces = census(Variant::DeucesWild, Phase::Dealt);
+    EXPECT_EQ(deuces.hint5, 56u * 48u);
+    EXPECT_EQ(deuces.hint4 + deuces.hint5, 4u * 495u * 36u - 480u + 56u * 960u + 7u * 252u * 4u);
+
+    // After the draw nothing is proposed.
+    const auto drawn = census(Variant::JackOrBetter, Phase::Settled);
+    EXPECT_EQ(drawn.hint4 + drawn.hint5, 0u);
+}
+
 // The 53-card deck: natural hands plus those the joker completes.
 TEST(Census, JokerPokerMatchesTheCombinatorics) {
     const auto c = census(Variant::JokerPoker, Phase::Settled);

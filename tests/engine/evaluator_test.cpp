@@ -176,8 +176,23 @@ TEST(DrawingHints, OnlyAfterTheFirstDeal) {
         Evaluation topRun = eval(v, "3H 9B 1K JV QH", Phase::Dealt);
         EXPECT_EQ(flags(topRun), "01111");
     }
-    // The suit hint wins over the sequence hint: the machine proposes four cards.
-    EXPECT_EQ(flags(eval(JP, "3H 5H 6H 7H 8B", Phase::Dealt)), "11110");
+    // Both hints are tried: four hearts and 5-6-7-8 in sequence propose all
+    // five cards, in every variant and wherever the odd cards lie.
+    for (Variant v : {JP, JB, DW}) {
+        SCOPED_TRACE(static_cast<int>(v));
+        const Evaluation both = eval(v, "3H 5H 6H 7H 8B", Phase::Dealt);
+        EXPECT_EQ(both.handClass, 'x');
+        EXPECT_EQ(both.comboFound, 1);
+        EXPECT_EQ(both.risk, 0);
+        EXPECT_EQ(flags(both), "11111");
+        EXPECT_EQ(flags(eval(v, "8B 7H 3H 6H 5H", Phase::Dealt)), "11111");
+        // The same hand after the draw pays nothing and proposes nothing.
+        EXPECT_EQ(flags(eval(v, "3H 5H 6H 7H 8B", Phase::Settled)), "00000");
+        // Where the four of a suit are the four in sequence, four cards.
+        EXPECT_EQ(flags(eval(v, "5H 6H 7H 8H KB", Phase::Dealt)), "11110");
+        // The sequence hint from the high end, with the odd suit inside it.
+        EXPECT_EQ(flags(eval(v, "4K 9B 1K JK QK", Phase::Dealt)), "11111");
+    }
     // A hint is found before a pair, so a dealt pair of kings with four hearts
     // proposes the hearts.
     Evaluation pairAndFlush = eval(JP, "KH 3H 5H 9H KB", Phase::Dealt);
@@ -229,6 +244,8 @@ TEST_P(WholeDeck, TableAgreesWithDirectAndFlagsFitTheClass) {
                             case 'x': want = x.comboFound ? 4 : 0; break;
                             default: break;
                             }
+                            // Four of a suit that are not the four in sequence: both hints, all five.
+                            if (x.handClass == 'x' && x.comboFound && nflags == 5) want = 5;
                             if (nflags != want) ++badFlags;
                             if (x.handClass == 'x' && x.comboFound && p != Phase::Dealt) ++badFlags;
                         }

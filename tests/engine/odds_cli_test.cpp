@@ -35,6 +35,10 @@ TEST(OddsCli, ClassifyPrintsTheEvaluation) {
 
     r = run({"classify", "deuces", "dealt", "3", "5", "9", "13", "20"});  // four hearts
     EXPECT_EQ(r.out, "class=x risk=- flags=11110 bonus=0 jacks=0 line=-\n");
+
+    // 3-5-6-7 of hearts and the 8 of spades: both hints, all five proposed
+    r = run({"classify", "jacks", "dealt", "3", "5", "6", "7", "47"});
+    EXPECT_EQ(r.out, "class=x risk=- flags=11111 bonus=0 jacks=0 line=-\n");
 }
 
 TEST(OddsCli, ClassifyReadsManyHandsFromStandardInput) {
@@ -97,6 +101,10 @@ TEST(OddsCli, CensusPrintsClassesTotalsAndSeconds) {
     EXPECT_NE(r.out.find("jacks w- 760320\n"), std::string::npos);
     EXPECT_NE(r.out.find("jacks total 2598960\n"), std::string::npos);
     EXPECT_EQ(r.out.rfind("seconds ", std::string::npos), r.out.rfind('\n', r.out.size() - 2) + 1);
+    EXPECT_EQ(r.out.find("hint"), std::string::npos);  // only after the first deal
+
+    const auto dealt = run({"census", "--dealt", "jacks"});
+    EXPECT_NE(dealt.out.find("jacks total 2598960\njacks hint4 175692\njacks hint5 3408\n"), std::string::npos);
 }
 
 TEST(OddsCli, HelpAndVersionGoToStandardOutput) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <set>
+#include <vector>
 
 #include "hands.h"
 #include "rig.h"
@@ -45,6 +48,23 @@ TEST(Load, AddsAHundredUpToAMillion) {
     EXPECT_EQ(r.s.credits, 1000000);
     EXPECT_EQ(r.s.creditsLoaded, 200);
     EXPECT_EQ(r.sound.count(SoundId::Pay), 2);  // nothing added, no sound
+}
+
+// Every press tells the settings dialog, also when nothing could be added,
+// and the counted loaded credits it then shows stand still while statistics
+// are off.
+TEST(Load, EveryPressIsToldWithTheCountedLoadedCredits) {
+    Rig r;
+    std::vector<int> told;
+    r.c.game.setLoadListener([&] { told.push_back(r.m.stats.countedLoaded); });
+    r.load(2);
+    r.m.setCredits(1000000);
+    r.load();
+    r.m.options.statisticsOff = true;
+    r.m.setCredits(0);
+    r.load();
+    EXPECT_EQ(told, (std::vector<int>{100, 200, 200, 200}));
+    EXPECT_EQ(r.s.creditsLoaded, 300);
 }
 
 TEST(Bet, StepsBonusClassesAndTheCover) {
@@ -174,6 +194,61 @@ TEST(Game, HoldingTogglesOnlyWhileDealt) {
     EXPECT_EQ(r.cab.lb[2].visible, r.s.held[2]);
     // a marker turned on plays "select"; turned off it is silent
     EXPECT_EQ(r.sound.count(SoundId::Select), selects + (was ? 0 : 1));
+}
+
+// The first deal proposes its holds one by one (a select and 100 ms each);
+// the player may change them meanwhile: a click holds another card or lets
+// go of one just proposed, and the proposals still to come are made.
+TEST(Game, HoldsChangeWhileTheFirstDealProposesThem) {
+    Rig r;
+    r.load();
+    r.clock.ms = r.seedFor([](const Hand&, const Evaluation& e) { return std::popcount(e.flags) == 2u; });
+    const long start = r.pacer.now;
+    const long proposals = start + 300 + 5 * 80;  // the shuffle and five cards turned
+    std::array<bool, 5> during{};
+    int first = -1, other = -1;
+    r.pacer.at(proposals + 50, [&] {  // inside the first proposal's 100 ms
+        for (int i = 0; i < 5; ++i) {
+            if (r.s.comboCards[static_cast<std::size_t>(i)] && first < 0) first = i;
+            if (!r.s.comboCards[static_cast<std::size_t>(i)] && other < 0) other = i;
+        }
+        r.toggle(first);  // lets go of the card just proposed
+        r.toggle(other);  // holds one the machine does not propose
+        during = r.s.held;
+    });
+    ASSERT_TRUE(r.deal());
+    ASSERT_GE(first, 0);
+    EXPECT_FALSE(during[static_cast<std::size_t>(first)]);
+    EXPECT_TRUE(during[static_cast<std::size_t>(other)]);
+    std::array<bool, 5> expected = r.s.comboCards;
+    expected[static_cast<std::size_t>(first)] = false;
+    expected[static_cast<std::size_t>(other)] = true;
+    EXPECT_EQ(r.s.held, expected);  // the second proposal came after the clicks
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(r.cab.lb[static_cast<std::size_t>(i)].visible, expected[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(r.s.phase, Phase::Dealt);
+}
+
+// The worst moment: the program closes inside a proposal. The step unwinds,
+// and a click while the next draw turns its cards still changes nothing.
+TEST(Game, AProposalCutShortLeavesTheDrawGuarded) {
+    Rig r;
+    r.load();
+    r.clock.ms = r.seedFor([](const Hand&, const Evaluation& e) { return std::popcount(e.flags) == 2u; });
+    r.pacer.at(r.pacer.now + 300 + 5 * 80 + 50, [&] { r.pacer.closing = true; });
+    ASSERT_TRUE(r.deal());
+    // The program would be gone now; the machine goes on here to show that
+    // the unwound proposal left nothing of itself behind.
+    r.pacer.closing = false;
+    ASSERT_EQ(r.s.phase, Phase::Dealt);
+    r.cab.Deal.enabled = true;
+    // between steps the holds are the player's: keep the first card only
+    for (int i = 0; i < 5; ++i)
+        if (r.s.held[static_cast<std::size_t>(i)] != (i == 0)) r.toggle(i);
+    ASSERT_EQ(r.s.held, (std::array<bool, 5>{true, false, false, false, false}));
+    r.pacer.at(r.pacer.now + 150, [&] { r.toggle(4); });  // inside the draw's 300 ms
+    ASSERT_TRUE(r.deal());
+    EXPECT_EQ(r.s.handBeforeDraw[0], r.s.hand[0]);
+    EXPECT_NE(r.s.handBeforeDraw[4], r.s.hand[4]);  // drawn: the click did not hold it
 }
 
 TEST(Game, CreditsEqualToTheBetAllowOneDealAndCover) {

@@ -178,6 +178,38 @@ TEST(RedBlack, ABonusAtTheTopOfAlwaysSevenKeepsItsMaximum) {
     expectTop(r, 400);
 }
 
+// A stored risk choice that names no game marks no radio. A win then keeps
+// the game the machine had: Red-Black in a new run (not "no game", which
+// would credit the win at once), and later the game of the last offer.
+TEST(RedBlack, WithNoRiskGameMarkedAWinKeepsTheGameTheMachineHad) {
+    {
+        RiskRig r;
+        r.ready(Variant::JokerPoker, 1);
+        r.m.options.riskChoice = std::nullopt;
+        r.finalHand(test::hand(kTwoPairs));
+        const int credits = r.s.credits;
+        r.deal();  // all five held: nothing charged
+        EXPECT_EQ(r.s.riskChoice, RiskChoice::RedBlack);
+        EXPECT_TRUE(r.cab.RdBl.visible);
+        EXPECT_TRUE(r.cab.Panel3.visible);
+        EXPECT_TRUE(r.cab.BtnCash.visible && r.cab.BtnCash.enabled);
+        EXPECT_EQ(r.s.win, 3);
+        EXPECT_EQ(r.s.credits, credits);  // at stake, not credited
+        ASSERT_TRUE(r.c.click(Ctl::BtnCash));
+        EXPECT_EQ(r.s.credits, credits + 3);
+    }
+    {
+        RiskRig r;
+        r.ready(Variant::JokerPoker, 1);
+        r.s.riskChoice = RiskChoice::HigherLower;  // what the last offer played
+        r.m.options.riskChoice = std::nullopt;
+        r.win(kTwoPairs);
+        EXPECT_EQ(r.s.riskChoice, RiskChoice::HigherLower);
+        EXPECT_TRUE(r.cab.Panel4.visible);
+        EXPECT_FALSE(r.cab.Panel3.visible);
+    }
+}
+
 TEST(RedBlack, DeucesWildThreeOfAKindPlaysSevenGuessesLikeAStraight) {
     RiskRig r;
     r.ready(Variant::DeucesWild, 1);

@@ -525,14 +525,23 @@ private:
     void finish(Frame& f) {
         if (!f.begun) {
             if (isPlace(f.ctl) && !picked(f)) {
-                // a hold toggle (or nothing): inside another step it must not act
-                if (f.nested && snap().held != f.before.held)
+                // a hold toggle (or nothing): inside another step it must not
+                // act, but for the holds a first deal proposes, which the
+                // player may change as they come (only the card clicked)
+                if (f.nested && snap().held != f.before.held && !proposalToggled(f))
                     fault(std::string("a hold changed inside ") + ctlName(f.outer));
                 return;
             }
             begin(f);
         }
         if (pending_.active && pending_.ctl == f.ctl && pending_.before.stamp == f.before.stamp) settle(snap());
+    }
+
+    bool proposalToggled(const Frame& f) {
+        if (f.outer != Ctl::Deal || f.wait != "p100") return false;
+        std::array<bool, 5> toggled = f.before.held;
+        toggled[static_cast<std::size_t>(placeOf(f.ctl))] ^= true;
+        return snap().held == toggled;
     }
 
     // The only steps the rules leave open inside another: the take at the

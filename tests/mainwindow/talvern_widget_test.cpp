@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
@@ -135,6 +136,100 @@ TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     EXPECT_NEAR(cabinetScale(), 1.0, 1e-9);
 }
 
+// Whatever the controller would refuse is drawn disabled, and a screen
+// reader hears it so: Deal under the cover, Deal and the bets while a deal
+// runs. The load button stays usable throughout, and the moment the step is
+// over Deal and the bets are drawn enabled again.
+TEST(CabinetWindow, ButtonsTheControllerRefusesAreDrawnDisabled) {
+    TTalvern w;
+    w.pacer().setTimeScale(0.1);  // the first deal waits 30 ms before turning cards
+    w.show();
+    QWidget* deal = child(w, "Deal");
+    QWidget* bet1 = child(w, "btnbet1");
+    QWidget* bet2 = child(w, "btnbet2");
+    QWidget* pay = child(w, "btnpay");
+    auto unavailable = [](QWidget* b) -> bool { return QAccessible::queryAccessibleInterface(b)->state().disabled; };
+    click(child(w, "Panel2"));
+    EXPECT_FALSE(deal->isEnabled());  // under the cover: no credits
+    EXPECT_TRUE(unavailable(deal));
+    EXPECT_TRUE(bet2->isEnabled());
+
+    click(pay);
+    EXPECT_TRUE(deal->isEnabled());
+    EXPECT_FALSE(unavailable(deal));
+    struct Seen {
+        bool deal, bet1, bet2, pay, dealHeard;
+    } during{true, true, true, false, false};
+    bool looked = false;
+    QTimer::singleShot(10, &w, [&] {
+        looked = w.controller().depth() > 0;
+        during = {deal->isEnabled(), bet1->isEnabled(), bet2->isEnabled(), pay->isEnabled(), unavailable(deal)};
+    });
+    click(deal);  // the whole first deal
+    ASSERT_TRUE(looked);
+    EXPECT_FALSE(during.deal);
+    EXPECT_FALSE(during.bet1);
+    EXPECT_FALSE(during.bet2);
+    EXPECT_TRUE(during.pay);
+    EXPECT_TRUE(during.dealHeard);
+    EXPECT_EQ(w.controller().depth(), 0);
+    EXPECT_TRUE(deal->isEnabled());
+    EXPECT_TRUE(bet1->isEnabled() && bet2->isEnabled());
+    EXPECT_FALSE(unavailable(deal));
+    EXPECT_TRUE(w.controller().accepts(Ctl::Deal));
+}
+
+// Coming back to the machine undoes what the desktop did to its window
+// meanwhile: maximised or resized, it is normal and 800 x 600 again (and not
+// moved); in full-screen mode it is full screen again. The pay values are
+// refreshed each time.
+TEST(CabinetWindow, ComingBackRestoresTheWindowTheDesktopChanged) {
+    TTalvern w;
+    QWidget elsewhere;
+    elsewhere.resize(200, 100);
+    w.show();
+    elsewhere.show();
+    auto activate = [](QWidget& x) {
+        x.activateWindow();
+        return QTest::qWaitForWindowActive(&x);
+    };
+    ASSERT_TRUE(activate(w));
+    Cabinet& cab = w.controller().machine.cabinet;
+
+    ASSERT_TRUE(activate(elsewhere));
+    w.showMaximized();
+    QTest::qWait(20);
+    ASSERT_NE(w.size(), QSize(800, 600));
+    cab.payValue[0].text = QStringLiteral("0");  // as the Jack Pot leaves it
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_EQ(cab.payValue[0].text, "300");
+    EXPECT_FALSE(w.fullScreenMode());
+
+    ASSERT_TRUE(activate(elsewhere));
+    w.move(40, 30);
+    w.resize(1000, 700);
+    QTest::qWait(20);
+    const QPoint place = w.pos();
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_EQ(w.pos(), place);
+
+    w.enterFullScreen();
+    QTest::qWait(20);
+    ASSERT_TRUE(activate(elsewhere));
+    w.showNormal();  // the desktop took it out of full screen
+    QTest::qWait(20);
+    ASSERT_FALSE(w.isFullScreen());
+    ASSERT_TRUE(activate(w));
+    QTest::qWait(20);
+    EXPECT_TRUE(w.isFullScreen());
+    EXPECT_TRUE(w.fullScreenMode());
+}
+
 TEST(JackPotWindow, TheCabinetBehindItFollowsTheCountUp) {
     TTalvern w;
     w.pacer().setTimeScale(0);
@@ -175,6 +270,31 @@ TEST(JackPotWindow, TheCabinetBehindItFollowsTheCountUp) {
     EXPECT_EQ(seen, (QStringList{"9997", "0"}));
     EXPECT_EQ(shown(), "10000");
     EXPECT_EQ(m.cabinet.payValue[0].text, "300");
+}
+
+// The paid sum RxLabel8 stands at 328, 360, right of "Выигрыш:", once the
+// first payout shows it.
+TEST(JackPotWindow, ThePaidSumStandsAt328And360) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.controller().machine.options.fortune[3] = 100;  // every guess right
+    TAboutBox4 box(w.controller(), &w);
+    box.flow().open();
+    box.show();
+    QTest::keyClick(&box, Qt::Key_Space);  // skips the count-up
+    box.flow().cardClick(0);
+    box.flow().confirm();  // the first hit pays a third
+    box.render();
+    ASSERT_TRUE(box.flow().view.winVisible);
+    const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = shot.devicePixelRatio();
+    auto at = [&](int x, int y) { return shot.pixel(qRound(x * dpr), qRound(y * dpr)); };
+    auto dark = [](QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0; };
+    // the display's smoked glass from 328 on, the window's black before it
+    for (int x : {320, 326}) EXPECT_TRUE(dark(at(x, 378))) << x;
+    for (int x : {331, 400, 460}) EXPECT_FALSE(dark(at(x, 378))) << x;
+    EXPECT_TRUE(dark(at(330, 356)));  // and from 360 down
+    box.abandon();
 }
 
 TEST(JackPotWindow, OnlyTheGameClosesIt) {

@@ -464,13 +464,18 @@ TEST(Create, ReadsTheStoredChoicesAndStartsClean) {
     EXPECT_EQ(d.m.cards.name(1), "AH2");
     EXPECT_FALSE(d.model.externalDeck);
 
-    Dialog e;
-    e.store(store::vol::riskGame, 9);
-    e.create();
-    EXPECT_FALSE(e.model.risk.has_value());
-    EXPECT_EQ(e.m.options.riskChoice, RiskChoice::None);
-    e.flow.close();
-    EXPECT_EQ(e.stored(store::vol::riskGame), 9);
+    // A stored value that names no game marks no radio, and the machine keeps
+    // the game it has (Red-Black at the start of a run), not "no game".
+    for (int stored : {9, 5, -1}) {
+        Dialog e;
+        e.m.options.riskChoice = RiskChoice::RedBlack;
+        e.store(store::vol::riskGame, stored);
+        e.create();
+        EXPECT_FALSE(e.model.risk.has_value()) << stored;
+        EXPECT_EQ(e.m.options.riskChoice, std::nullopt) << stored;
+        e.flow.close();
+        EXPECT_EQ(e.stored(store::vol::riskGame), stored);
+    }
 }
 
 TEST(Statistics, AllGamesFromTheStartThisRunOnEachActivationWhileCounting) {

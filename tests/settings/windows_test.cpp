@@ -605,6 +605,88 @@ TEST(Cabinet, TheSettingsButtonShowsTheDialogAndTheExternalDeckReachesTheCards) 
     EXPECT_FALSE(w.aboutWindow()->isVisible());
 }
 
+// How far two pictures of the same size lie apart: the mean difference of
+// their channels, 0 to 255.
+double distance(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int j = 0; j < x.height(); ++j)
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// In Deuces Wild every two shows its wild picture, and with an external deck
+// that is the deck's own; with the built-in deck again, the machine's.
+TEST(Cabinet, InDeucesWildTheExternalDeckDrawsTheWildDeucesToo) {
+    const store::StorePaths paths = freshPaths();
+    ASSERT_TRUE(installDeck(QStringLiteral(SAMPLE_DECK), paths.dataFolder, 5));
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    TForm2* f = w.settingsDialog();
+    Machine& m = w.controller().machine;
+    w.controller().click(Ctl::btnoptions);
+    ASSERT_TRUE(f->isVisible());
+    f->ComboBox1->setCurrentIndex(2);  // "Deuces Wild"
+    f->PageControl1->setCurrentIndex(4);
+    clickRadio(f->p3);
+    click(f->Ok);
+    ASSERT_TRUE(m.state.externalDeck);
+    ASSERT_EQ(m.options.variant, Variant::DeucesWild);
+
+    auto* im1 = w.panel1()->findChild<QWidget*>("Im1");
+    ASSERT_NE(im1, nullptr);
+    const QImage ownWild = talvern::art::renderCardPicture(u"2H4", 2.0);
+    for (auto [code, name] : {std::pair{2, "2H4"}, std::pair{15, "2B4"}, std::pair{28, "2K4"}, std::pair{41, "2V4"}}) {
+        EXPECT_EQ(m.cards.name(code), name);
+        m.showCard(0, code);
+        w.render();
+        const QImage shown = im1->grab().toImage();
+        const QImage deck = f->decks().picture(QString::fromLatin1(name));
+        ASSERT_FALSE(deck.isNull()) << name;
+        EXPECT_LT(distance(shown, deck), 2.0) << name;
+        EXPECT_GT(distance(shown, talvern::art::renderCardPicture(QString::fromLatin1(name), 2.0)), 5.0) << name;
+    }
+
+    // The built-in deck again: the same names show the machine's wild deuce,
+    // not the deck's picture kept from before.
+    w.controller().click(Ctl::btnoptions);
+    clickRadio(f->p2);
+    click(f->Ok);
+    ASSERT_FALSE(m.state.externalDeck);
+    EXPECT_EQ(m.cards.name(2), "2H4");
+    m.showCard(0, 2);
+    w.render();
+    const QImage again = im1->grab().toImage();
+    EXPECT_LT(distance(again, ownWild), 2.0);
+    EXPECT_GT(distance(again, f->decks().picture("2H4")), 5.0);
+}
+
+// Each load of credits shows at once in "Эта игра" of "Заряжено", with the
+// dialog open beside the cabinet.
+TEST(Cabinet, ALoadShowsInTheOpenDialogAtOnce) {
+    freshPaths();
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    TForm2* f = w.settingsDialog();
+    w.controller().click(Ctl::btnoptions);
+    ASSERT_TRUE(f->isVisible());
+    f->PageControl1->setCurrentIndex(3);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "0");
+    auto* pay = w.panel1()->findChild<QWidget*>("btnpay");
+    click(pay);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "100");
+    click(pay);
+    click(pay);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "300");
+    EXPECT_TRUE(f->isVisible());
+}
+
 } // namespace
 } // namespace talvern::settings::test
 

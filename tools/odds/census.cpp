@@ -1,6 +1,7 @@
 #include "census.h"
 
 #include <array>
+#include <bit>
 #include <vector>
 
 namespace talvern::odds {
@@ -29,6 +30,7 @@ Census census(Variant v, Phase phase) {
     // Tally by class letter (and paying / not paying pair) in a flat array.
     std::array<std::uint64_t, 256> plain{};
     std::uint64_t payingPairs = 0;
+    std::uint64_t hints[6] = {};
     Hand h{};
     for (int a = 0; a < n; ++a) {
         h[0] = deck[static_cast<std::size_t>(a)];
@@ -43,12 +45,15 @@ Census census(Variant v, Phase phase) {
                         const Evaluation ev = classify(h, phase);
                         if (ev.jacksPair) ++payingPairs;
                         else ++plain[static_cast<unsigned char>(ev.handClass)];
+                        if (ev.handClass == cls::Nothing && ev.comboFound) ++hints[std::popcount(ev.flags)];
                     }
                 }
             }
         }
     }
     Census out;
+    out.hint4 = hints[4];
+    out.hint5 = hints[5];
     for (const std::string& label : censusLabels(v)) {
         std::uint64_t count = 0;
         if (label == "w+") count = payingPairs;

@@ -15,6 +15,11 @@ struct Census {
     // the paying pairs are "w+" and the others "w-".
     std::map<std::string, std::uint64_t> counts;
     std::uint64_t total = 0;
+    // After the first deal: the hands of no class ("x") whose drawing hints
+    // propose four cards to hold, and those that fit both hints and so
+    // propose all five.
+    std::uint64_t hint4 = 0;
+    std::uint64_t hint5 = 0;
 };
 
 Census census(Variant v, Phase phase);

@@ -154,6 +154,10 @@ int cmdCensus(const std::vector<std::string>& a, std::ostream& out) {
         const Census c = census(v, phase);
         for (const std::string& label : censusLabels(v)) out << variantName(v) << ' ' << label << ' ' << c.counts.at(label) << '\n';
         out << variantName(v) << " total " << c.total << '\n';
+        if (phase == Phase::Dealt) {
+            out << variantName(v) << " hint4 " << c.hint4 << '\n';
+            out << variantName(v) << " hint5 " << c.hint5 << '\n';
+        }
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     out << "seconds " << std::fixed << std::setprecision(3) << took.count() << '\n';
