@@ -3,12 +3,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "infopage.h"
 #include "talvern.h"
 
 int main(int argc, char** argv) {
-    // The information page's web engine is set up before the application.
-    talvern::settings::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationName(QStringLiteral("Talvern"));
