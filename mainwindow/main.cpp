@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
+#include "picturecache.h"
 #include "talvern.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Talvern"));
     QApplication::setApplicationDisplayName(QStringLiteral("Talvern"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
+    // The costly pictures are painted once and kept in the user's cache.
+    talvern::art::setPictureFolder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                   QStringLiteral("/pictures"));
 
     // The machine speaks Russian: Qt's own buttons ("Да", "Нет") too.
     QTranslator qtRussian;
