@@ -130,7 +130,6 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     animation_ = new QTimer(this);
     animation_->setInterval(art::paymentFrameIntervalMs());
     connect(animation_, &QTimer::timeout, this, [this] { animate(); });
-    animation_->start();
 
     // The start of the run: what the store remembers, then the windows that
     // need it, in the order of creation.
@@ -328,7 +327,18 @@ void TTalvern::render() {
     show(panel2_, cab.Panel2);
     describeCabinet(panel1_, cab);
     if (riskPanels_) riskPanels_->render();
+    updateAnimation();
 }
+
+void TTalvern::updateAnimation() {
+    // The payment animation ticks only while the player can see it play:
+    // not under the intro, not in a minimized window.
+    const Cabinet& cab = controller_->machine.cabinet;
+    const bool run = cab.payment.playing && !cab.Panel2.visible && !isMinimized();
+    if (run != animation_->isActive()) run ? animation_->start() : animation_->stop();
+}
+
+bool TTalvern::animating() const { return animation_->isActive(); }
 
 void TTalvern::animate() {
     const Cabinet& cab = controller_->machine.cabinet;
@@ -389,6 +399,7 @@ void TTalvern::setTimeLimit(int minutes) {
 
 void TTalvern::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) updateAnimation();
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         controller_->machine.refreshPayValues();
         render();

@@ -73,6 +73,8 @@ public:
     void enterFullScreen();
     void leaveFullScreen();
     void render() override;  // also what the settings dialog asks for
+    // Whether the payment animation's timer runs.
+    bool animating() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -110,6 +112,7 @@ private:
     void openJackPot();
     void fitView();
     void animate();
+    void updateAnimation();
 
     QtPacer pacer_;
     SystemClock clock_;

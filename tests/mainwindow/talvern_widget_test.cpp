@@ -115,6 +115,22 @@ TEST(CabinetWindow, ClosingWhileAFlowWaitsUnwindsFirst) {
     EXPECT_EQ(w.controller().machine.state.phase, Phase::Settled);
 }
 
+TEST(CabinetWindow, ThePaymentAnimationTicksOnlyWhereItCanBeSeen) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    ASSERT_TRUE(w.controller().machine.cabinet.payment.playing);  // no credits yet
+    EXPECT_FALSE(w.animating());                                    // under the intro
+    click(child(w, "Panel2"));
+    EXPECT_TRUE(w.animating());
+    w.showMinimized();
+    EXPECT_FALSE(w.animating());
+    w.showNormal();
+    EXPECT_TRUE(w.animating());
+    click(child(w, "btnpay"));  // credits: the invitation stops
+    EXPECT_FALSE(w.animating());
+}
+
 TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {
     TTalvern w;
     w.show();
