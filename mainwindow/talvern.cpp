@@ -40,6 +40,9 @@ std::uint32_t SystemClock::millisecondsOfDayUtc() {
 
 namespace {
 
+// How long after start, or after a busy moment, the other windows are made ready.
+constexpr int kPrepareAfterMs = 800;
+
 // Panel1: the cabinet's background; a press on it drags the window.
 class Panel1 : public QWidget {
 public:
@@ -159,6 +162,29 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     if (mode == 1) QTimer::singleShot(0, this, [this] { enterFullScreen(); });
     render();
     trace_ = Trace::fromEnvironment(*this);
+    // Once the cabinet is up and the player has had a moment, the windows
+    // he opens from it are made ready.
+    QTimer::singleShot(kPrepareAfterMs, this, [this] { prepareWindows(0); });
+}
+
+void TTalvern::prepareWindows(int step) {
+    // One window at a time, each between the player's clicks, and only
+    // while nothing else runs: its pictures are read from the cache (or
+    // painted, the first time ever) and its widgets laid out and drawn once
+    // off the screen, so that it shows at once when he asks for it.
+    if (controller_->depth() > 0 || pacer_.waiting() || QApplication::activeModalWidget()) {
+        QTimer::singleShot(kPrepareAfterMs, this, [this, step] { prepareWindows(step); });
+        return;
+    }
+    switch (step) {
+    case 0:
+        if (!settings_->isVisible()) settings_->grab();
+        break;
+    case 1: totals_->paintPictures(); break;
+    case 2: about_->paintPictures(); break;
+    default: return;
+    }
+    QTimer::singleShot(0, this, [this, step] { prepareWindows(step + 1); });
 }
 
 TTalvern::~TTalvern() {

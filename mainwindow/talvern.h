@@ -113,6 +113,7 @@ private:
     void fitView();
     void animate();
     void updateAnimation();
+    void prepareWindows(int step);
 
     QtPacer pacer_;
     SystemClock clock_;

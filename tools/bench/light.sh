@@ -120,7 +120,7 @@ cpu() {
 start() {  # start NAME PROGRAM...: prints the pid, records the times
   local name=$1 out
   shift
-  out=$("$XPROBE" start "$@")
+  out=$("$XPROBE" start "$@" 2>/dev/null)
   set -- $out
   pids+=("$2")
   echo "$2 $4 $6"
