@@ -32,35 +32,41 @@ if [ "${1:-}" != --inner ]; then
     echo "run $run of $runs ..." >&2
     xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inner >> "$results"
   done
-  # figure name, unit, target: then the medians
+  # figure key:label:target, then the medians of the runs beside the bare window's
   awk -v runs="$runs" '
     function median(list,   n, a, i, j, t) {
       n = split(list, a, " ")
-      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
       if (n == 0) return "-"
       return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     $1 == "figure" { v[$2 " " $3] = v[$2 " " $3] " " $4; next }
     END {
-      n = split("start:first mapped window (ms):1.5x the bare window|" \
-                "warmstart:first mapped window, second start (ms):1.5x the bare window|" \
-                "painted:first picture drawn (ms):-|" \
-                "memory:memory before the information page, whole tree (MB RSS):80|" \
-                "pss:memory before the information page, whole tree (MB PSS):-|" \
-                "memoryweb:memory after the information page, whole tree (MB RSS):-|" \
+      n = split("start:first mapped window, first start (ms):1.5x bare|" \
+                "warmstart:first mapped window, later start (ms):1.5x bare|" \
+                "startcpu:main thread CPU until mapped (ms):-|" \
+                "painted:first picture drawn, first start (ms):-|" \
+                "warmpainted:first picture drawn, later start (ms):-|" \
+                "memory:memory before the information page (MB RSS, tree):80|" \
+                "pss:memory before the information page (MB PSS, tree):-|" \
+                "memoryweb:memory after the information page (MB RSS, tree):-|" \
                 "cpuintro:CPU at rest, first screen (% of a core):1|" \
                 "cpuidle:CPU at rest, idle cabinet (% of a core):1|" \
+                "areaintro:repainted at rest, first screen (pixels/s):-|" \
+                "areaidle:repainted at rest, idle cabinet (pixels/s):-|" \
                 "jackpot:Jack Pot payout of 10000 (ms):3000|" \
-                "settings:settings dialog shown after the click (ms):100|" \
-                "receipt:receipt shown after the click (ms):100|" \
-                "history:history viewer shown after the click (ms):100|" \
+                "settings:settings dialog shown, first start (ms):100|" \
+                "warmsettings:settings dialog shown, later start (ms):100|" \
+                "receipt:receipt shown, first start (ms):100|" \
+                "warmreceipt:receipt shown, later start (ms):100|" \
+                "history:history viewer shown (ms):100|" \
                 "info:information page shown after the click (ms):1500", rows, "|")
-      printf "%-58s %10s %10s %8s %10s\n", "figure (median of " runs " runs)", "Talvern", "bare Qt", "ratio", "target"
+      printf "%-56s %9s %9s %7s %11s\n", "figure (median of " runs " runs)", "Talvern", "bare Qt", "ratio", "target"
       for (i = 1; i <= n; i++) {
         split(rows[i], r, ":")
         t = median(v["talvern " r[1]]); b = median(v["reference " r[1]])
-        ratio = (b != "-" && t != "-" && b > 0) ? sprintf("%.2f", t / b) : "-"
-        printf "%-58s %10s %10s %8s %10s\n", r[2], t, b, ratio, r[3]
+        ratio = (b != "-" && t != "-" && b + 0 > 0) ? sprintf("%.2f", t / b) : "-"
+        printf "%-56s %9s %9s %7s %11s\n", r[2], t, b, ratio, r[3]
       }
     }' "$results"
   exit 0
@@ -89,7 +95,7 @@ tree() {
   while [ $changed = 1 ]; do
     changed=0
     for stat in /proc/[0-9]*/stat; do
-      read -r p _ _ pp _ < "$stat" 2>/dev/null || continue
+      { read -r p _ _ pp _ < "$stat"; } 2>/dev/null || continue
       case "$all" in *" $pp "*) case "$all" in *" $p "*) ;; *) all="$all$p "; changed=1 ;; esac ;; esac
     done
   done
@@ -123,7 +129,7 @@ start() {  # start NAME PROGRAM...: prints the pid, records the times
   out=$("$XPROBE" start "$@" 2>/dev/null)
   set -- $out
   pids+=("$2")
-  echo "$2 $4 $6"
+  echo "$2 $4 $6 ${8:-0}"
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
 geometry() {  # the first visible window named $1: sets X Y WIDTH HEIGHT
@@ -137,47 +143,62 @@ geometry() {  # the first visible window named $1: sets X Y WIDTH HEIGHT
 }
 timed() { "$XPROBE" click "$@" | awk '{ print $NF }'; }  # the last figure: painted or shown
 
+rest_figures() {  # NAME KEY PID: CPU and repainted area over the rest period
+  "$XPROBE" watch "$rest" > "$home/watch" &
+  local watcher=$!
+  figure "$1" "cpu$2" "$(cpu "$3")"
+  wait "$watcher"
+  figure "$1" "area$2" "$(awk '{ print $4 }' "$home/watch")"
+}
+
 # The bare window: started, left alone, its dialog opened by a click.
-read -r pid mapped painted < <(start reference "$REFERENCE_BIN")
+read -r pid mapped painted used < <(start reference "$REFERENCE_BIN")
 figure reference start "$mapped"
 figure reference painted "$painted"
+figure reference startcpu "$used"
 sleep 3
 read -r rss pss < <(memory "$pid")
 figure reference memory "$rss"
 figure reference pss "$pss"
-c=$(cpu "$pid")
-figure reference cpuintro "$c"
-figure reference cpuidle "$c"
+rest_figures reference intro "$pid"
 geometry '^Reference$'
 ms=$(timed $((X + 400)) $((Y + 300)) window)
-for f in settings receipt history; do figure reference $f "$ms"; done
+for f in settings warmsettings receipt warmreceipt history; do figure reference $f "$ms"; done
 kill "$pid"; sleep 1
-read -r pid mapped painted < <(start reference "$REFERENCE_BIN")
+read -r pid mapped painted used < <(start reference "$REFERENCE_BIN")
 figure reference warmstart "$mapped"
+figure reference warmpainted "$painted"
+sleep 3
+rest_figures reference idle "$pid"
 kill "$pid"; sleep 1
 figure reference jackpot "$("$REFERENCE_BIN" --count 10000 2>/dev/null | awk '{ print $3 }')"
 
-# The machine: the same, then its own windows.
-read -r pid mapped painted < <(start talvern "$TALVERN_BIN")
+# The machine: the same, then its own windows; first with an empty cache
+# of pictures, as on its first day.
+read -r pid mapped painted used < <(start talvern "$TALVERN_BIN")
 figure talvern start "$mapped"
 figure talvern painted "$painted"
+figure talvern startcpu "$used"
 sleep 3
 read -r rss pss < <(memory "$pid")
 figure talvern memory "$rss"
 figure talvern pss "$pss"
-figure talvern cpuintro "$(cpu "$pid")"
+rest_figures talvern intro "$pid"
 geometry '^Talvern$'
 cx=$X cy=$Y
 click $((cx + 400)) $((cy + 300)) 3            # the intro goes: the idle cabinet
-figure talvern cpuidle "$(cpu "$pid")"
-figure talvern settings "$(timed $((cx + 106)) $((cy + 540)) window)"   # НАСТРОЙКИ
-sleep 1
-geometry '^Настройки$'
-dx=$X dy=$Y
-click $((dx + 360)) $((dy + 512))              # Ok
-figure talvern receipt "$(timed $((cx + 219)) $((cy + 539)) window)"    # ИТОГ
-sleep 1
-click $((cx + 400)) $((cy + 300))              # a click closes the receipt
+rest_figures talvern idle "$pid"
+open_dialogs() {  # PREFIX: the settings dialog and the receipt, each timed from its click
+  figure talvern "${1}settings" "$(timed $((cx + 106)) $((cy + 540)) window)"   # НАСТРОЙКИ
+  sleep 1
+  geometry '^Настройки$'
+  dx=$X dy=$Y
+  click $((dx + 360)) $((dy + 512))              # Ok
+  figure talvern "${1}receipt" "$(timed $((cx + 219)) $((cy + 539)) window)"    # ИТОГ
+  sleep 1
+  click $((cx + 400)) $((cy + 300))              # a click closes the receipt
+}
+open_dialogs ""
 click $((cx + 106)) $((cy + 540)) 2            # НАСТРОЙКИ again
 figure talvern history "$(timed $((dx + 593)) $((dy + 399)) window)"    # история
 sleep 1
@@ -188,8 +209,14 @@ sleep 5
 read -r rss pss < <(memory "$pid")
 figure talvern memoryweb "$rss"
 kill "$pid"; sleep 1
-read -r pid mapped painted < <(start talvern "$TALVERN_BIN")
+
+# Started again: the pictures are in the cache now.
+read -r pid mapped painted used < <(start talvern "$TALVERN_BIN")
 figure talvern warmstart "$mapped"
+figure talvern warmpainted "$painted"
+sleep 3
+click $((cx + 400)) $((cy + 300)) 3
+open_dialogs warm
 kill "$pid"; sleep 1
 
 figure talvern jackpot "$("$TALVERN_JACKPOT_BIN" 2>/dev/null | awk '{ print $3 }')"

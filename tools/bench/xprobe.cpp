@@ -3,8 +3,10 @@
 // long until a window is on the screen.
 //
 //   xprobe start PROGRAM [ARGS...]
-//       runs PROGRAM and prints "pid P mapped MS painted MS" when its first
-//       top-level window is mapped and then drawn; PROGRAM keeps running.
+//       runs PROGRAM and prints "pid P mapped MS painted MS cpu MS" when its
+//       first top-level window is mapped and then drawn, cpu being the time
+//       its main thread had run on a processor when it was mapped (the same
+//       on a busy machine as on an idle one); PROGRAM keeps running.
 //   xprobe click X Y window
 //       clicks the display at X,Y and prints "mapped MS painted MS" for the
 //       next top-level window that appears.
@@ -13,6 +15,9 @@
 //       information page: its dark green with white letters on it.
 //   xprobe click X Y
 //       only clicks.
+//   xprobe watch SECONDS
+//       prints "repaints N area PIXELS" drawn on the screen in that time,
+//       per second: what a program at rest repaints.
 //
 // Times are milliseconds from the exec or from the press of the button;
 // "timeout" is printed (exit status 2) when nothing came within 20 s.
@@ -34,6 +39,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kTimeout = std::chrono::seconds(20);
+
+// The time a thread has run on a processor, in ms (0 when unknown).
+double cpuMs(pid_t pid) {
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/schedstat", static_cast<int>(pid));
+    FILE* f = std::fopen(path, "r");
+    if (!f) return 0;
+    unsigned long long ns = 0;
+    const int n = std::fscanf(f, "%llu", &ns);
+    std::fclose(f);
+    return n == 1 ? ns / 1e6 : 0;
+}
 
 double msSince(Clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
@@ -83,7 +100,7 @@ public:
 
     // Waits for a top-level window to be mapped, then for the first drawing
     // inside it. Returns false on timeout.
-    bool waitWindow(Clock::time_point t0, double& mapped, double& painted) {
+    bool waitWindow(Clock::time_point t0, double& mapped, double& painted, pid_t pid = 0, double* cpu = nullptr) {
         const auto deadline = t0 + kTimeout;
         Rect win;
         bool haveWindow = false;
@@ -93,6 +110,7 @@ public:
                 auto* m = reinterpret_cast<xcb_map_notify_event_t*>(e.get());
                 if (m->event != root_ || m->override_redirect) continue;  // menus and tool tips
                 mapped = msSince(t0);
+                if (cpu) *cpu = cpuMs(pid);
                 auto* g = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, m->window), nullptr);
                 if (!g) continue;
                 win = {g->x, g->y, g->width, g->height};
@@ -142,6 +160,21 @@ public:
         return false;
     }
 
+    // Everything drawn on the screen for a while: events and pixels.
+    void watch(double seconds, long long& events, long long& pixels) {
+        // A new damage object reports the whole screen once: not a repaint.
+        free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+        while (auto e = next(Clock::now())) {}
+        const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                  std::chrono::duration<double>(seconds));
+        while (auto e = next(deadline)) {
+            if ((e->response_type & 0x7f) != damageEvent_) continue;
+            auto* d = reinterpret_cast<xcb_damage_notify_event_t*>(e.get());
+            ++events;
+            pixels += static_cast<long long>(d->area.width) * d->area.height;
+        }
+    }
+
     // Moves the pointer there, then returns the moment of the press.
     Clock::time_point click(int x, int y) {
         xcb_test_fake_input(c_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, static_cast<int16_t>(x),
@@ -165,7 +198,8 @@ private:
 int usage() {
     std::fprintf(stderr,
                  "usage: xprobe start PROGRAM [ARGS...]\n"
-                 "       xprobe click X Y [window | page RX RY RW RH]\n");
+                 "       xprobe click X Y [window | page RX RY RW RH]\n"
+                 "       xprobe watch SECONDS\n");
     return 1;
 }
 
@@ -186,12 +220,20 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "xprobe: cannot run %s: %s\n", argv[2], std::strerror(errno));
             _exit(127);
         }
-        double mapped = 0, painted = 0;
-        if (!display.waitWindow(t0, mapped, painted)) {
+        double mapped = 0, painted = 0, cpu = 0;
+        if (!display.waitWindow(t0, mapped, painted, pid, &cpu)) {
             std::printf("pid %d timeout\n", pid);
             return 2;
         }
-        std::printf("pid %d mapped %.1f painted %.1f\n", pid, mapped, painted);
+        std::printf("pid %d mapped %.1f painted %.1f cpu %.1f\n", pid, mapped, painted, cpu);
+        return 0;
+    }
+    if (what == "watch" && argc == 3) {
+        const double seconds = std::atof(argv[2]);
+        if (!(seconds > 0)) return usage();
+        long long events = 0, pixels = 0;
+        display.watch(seconds, events, pixels);
+        std::printf("repaints %.1f area %.0f\n", events / seconds, pixels / seconds);
         return 0;
     }
     if (what == "click" && argc >= 4) {
