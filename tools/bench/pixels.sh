@@ -10,6 +10,7 @@
 # In each: the intro, the idle cabinet, the credits loaded, the settings
 # dialog on its first and its view page, and the receipt. The idle
 # cabinet shows the payment animation at whatever frame it has reached.
+# SETTLE (default 5) is how long the first picture is waited for.
 set -euo pipefail
 
 if [ "${1:-}" = --compare ]; then
@@ -44,7 +45,7 @@ if [ "${1:-}" = --inner ]; then
     sleep 0.2
   done
   [ -n "$wid" ] || { echo "no cabinet window"; exit 1; }
-  sleep 2
+  sleep "${SETTLE:-5}"  # a slow build paints its first picture late
   if [ "$full" = 1 ]; then
     # No window manager runs here to make the window full screen: it is
     # given the whole screen by hand, which scales the cabinet as full
