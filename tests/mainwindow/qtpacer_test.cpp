@@ -21,6 +21,14 @@ struct Model {
     int renders = 0;
 };
 
+// The pacer renders the model: what it shows and how often.
+void renderInto(QtPacer& pacer, Model& m) {
+    pacer.setRender([&m] {
+        m.shown = m.value;
+        ++m.renders;
+    });
+}
+
 // Handles events until `done`, for at most two seconds.
 template <typename Done>
 bool until(Done done) {
@@ -34,10 +42,7 @@ TEST(QtPacer, ATightLoopOfStepsIsRenderedAtMostOnceAFrameAndItsLastStepAlways) {
     QtPacer pacer;
     pacer.setFrameMs(16);
     Model m;
-    pacer.setRender([&] {
-        m.shown = m.value;
-        ++m.renders;
-    });
+    renderInto(pacer, m);
     QElapsedTimer t;
     t.start();
     int events = 0;
@@ -61,10 +66,7 @@ TEST(QtPacer, AWaitRendersAtOnceEvenRightAfterAStep) {
     QtPacer pacer;
     pacer.setFrameMs(1000);
     Model m;
-    pacer.setRender([&] {
-        m.shown = m.value;
-        ++m.renders;
-    });
+    renderInto(pacer, m);
     m.value = 1;
     pacer.processEvents();  // the first step of a run renders
     EXPECT_EQ(m.shown, 1);
