@@ -1,5 +1,6 @@
 #include "aboutart.h"
 
+#include <QCryptographicHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -8,6 +9,7 @@
 
 #include "artkit.h"
 #include "cardart.h"
+#include "picturecache.h"
 
 namespace talvern::about {
 
@@ -35,7 +37,7 @@ void fanCard(QPainter& p, QStringView name, QPointF pivot, qreal width, qreal an
 
 } // namespace
 
-QImage aboutCard(qreal dpr, const QString& address, const QString& version) {
+static QImage paintAboutCard(qreal dpr, const QString& address, const QString& version) {
     QImage img = kit::feltTexture(kCardSize, dpr, kClothSeed, kMaroon);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -91,6 +93,14 @@ QImage aboutCard(qreal dpr, const QString& address, const QString& version) {
     p.setPen(QPen(QColor(150, 196, 255, 160), 0.8));
     p.drawLine(QPointF(addr.center().x() - w / 2, addr.bottom() + 0.5), QPointF(addr.center().x() + w / 2, addr.bottom() + 0.5));
     return img;
+}
+
+QImage aboutCard(qreal dpr, const QString& address, const QString& version) {
+    // The card carries the address and the version: kept apart for each.
+    const QByteArray printed = (address + u'\n' + version).toUtf8();
+    const QString key = QString::fromLatin1(QCryptographicHash::hash(printed, QCryptographicHash::Sha1).toHex().left(12));
+    return talvern::art::keptPicture(QStringLiteral("about-") + key, dpr,
+                                     [&] { return paintAboutCard(dpr, address, version); });
 }
 
 QImage aboutEmblem(qreal dpr) {

@@ -60,7 +60,7 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     abcURLLabel1->setGeometry(kAddressRect);
     abcURLLabel1->setCursor(Qt::PointingHandCursor);
     abcURLLabel1->setToolTip(web::homePage());
-    paintPictures();
+    // The card is painted when first shown, at the ratio of its screen.
 }
 
 void Tabout::paintPictures() {

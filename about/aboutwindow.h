@@ -14,6 +14,9 @@ public:
 
     // Centres the card on `over` and shows it modally; returns when it closes.
     void showOver(QWidget* over);
+    // The card and the emblem at the window's ratio; done when first shown,
+    // or earlier while the machine waits for the player.
+    void paintPictures();
 
     QLabel* Image1;         // the card
     QLabel* Image2;         // the emblem
@@ -24,7 +27,6 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void paintPictures();
     qreal paintedAt_ = 0;
 };
 

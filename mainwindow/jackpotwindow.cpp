@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -24,7 +25,20 @@ void lettering(QPainter& p, const QRectF& r, const QString& text, int px, QColor
     p.drawText(r, a, text);
 }
 const QColor kGold(255, 214, 72);
+// Where the window paints its texts and numbers.
+const QRectF kAmountRect(272, 8, 177, 36);  // RxLabel1
+const QRectF kWinRect(104, 362, 200, 36);   // RxLabel7
+const QRectF kPaidRect(328, 360, 471 - 328 - 8, 36);  // RxLabel8, as narrow as the window leaves it
 } // namespace
+
+QRectF TAboutBox4::findJokerRect() const { return QRectF(0, 46, width(), 28); }  // RxLabel2
+
+QRectF TAboutBox4::sureRect(int card) const {  // RxLabel4..6
+    const int xs[] = {32, 176, 320};
+    return QRectF(xs[card], 250, 117, 30);
+}
+
+QRectF TAboutBox4::pressAnyKeyRect() const { return QRectF(0, height() - 36, width(), 28); }  // Label1
 
 TAboutBox4::TAboutBox4(Controller& controller, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), c_(controller) {
@@ -61,6 +75,7 @@ TAboutBox4::TAboutBox4(Controller& controller, QWidget* parent)
 
 void TAboutBox4::play() {
     c_.jackPot.open();
+    shown_.reset();
     render();
     if (QWidget* p = parentWidget()) move(p->screen()->availableGeometry().center() - rect().center());
     exec();
@@ -102,22 +117,44 @@ void TAboutBox4::render() {
     if (v.countUpTimer != countUp_->isActive()) v.countUpTimer ? countUp_->start() : countUp_->stop();
     if (renderCabinet_) renderCabinet_();
     else if (QWidget* main = parentWidget()) main->update();
-    update();
+    updateChanged(v);
 }
 
-void TAboutBox4::paintEvent(QPaintEvent*) {
+void TAboutBox4::updateChanged(const JackPotView& v) {
+    // Only what changed is painted again: the payout changes one number
+    // thousands of times, the count-up fifty times a second.
+    if (!shown_ || v.yellow != shown_->yellow) {
+        update();
+        shown_ = v;
+        return;
+    }
+    const JackPotView& was = *shown_;
+    const auto changed = [this](const QRectF& r) { update(r.toAlignedRect().adjusted(-2, -2, 3, 3)); };
+    if (v.amount != was.amount) changed(kAmountRect);
+    if (v.findJokerVisible != was.findJokerVisible) changed(findJokerRect());
+    for (std::size_t i = 0; i < 3; ++i)
+        if (v.sure[i] != was.sure[i]) changed(sureRect(static_cast<int>(i)));
+    if (v.yesVisible != was.yesVisible || v.yesEnabled != was.yesEnabled) changed(yesRect_);
+    if (v.winVisible != was.winVisible) changed(kWinRect);
+    if (v.winVisible != was.winVisible || v.paid != was.paid) changed(kPaidRect);
+    if (v.pressAnyKeyVisible != was.pressAnyKeyVisible) changed(pressAnyKeyRect());
+    shown_ = v;
+}
+
+void TAboutBox4::paintEvent(QPaintEvent* e) {
     const JackPotView& v = c_.jackPot.view;
+    // The glowing numbers are the costly part: painted only where asked.
+    const auto dirty = [e](const QRectF& r) { return e->region().intersects(r.toAlignedRect()); };
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), v.yellow ? QColor(255, 255, 0) : Qt::black);
     lettering(p, QRectF(104, 12, 160, 30), QStringLiteral("Jack Pot:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
-    art::paintNumberDisplay(p, QRectF(272, 8, 177, 36), v.amount);
+    if (dirty(kAmountRect)) art::paintNumberDisplay(p, kAmountRect, v.amount);
     if (v.findJokerVisible)
-        lettering(p, QRectF(0, 46, width(), 28), QStringLiteral("Найди джокера"), 20, QColor(120, 230, 120), Qt::AlignCenter);
-    const int xs[] = {32, 176, 320};
+        lettering(p, findJokerRect(), QStringLiteral("Найди джокера"), 20, QColor(120, 230, 120), Qt::AlignCenter);
     for (int i = 0; i < 3; ++i)
         if (v.sure[static_cast<std::size_t>(i)])
-            lettering(p, QRectF(xs[i], 250, 117, 30), QStringLiteral("уверен?"), 18, kGold, Qt::AlignCenter);
+            lettering(p, sureRect(i), QStringLiteral("уверен?"), 18, kGold, Qt::AlignCenter);
     if (v.yesVisible) {
         const auto state = v.yesEnabled ? art::ButtonState::Normal : art::ButtonState::Disabled;
         const QImage img = art::renderCaptionButton(yesRect_.size(), QStringLiteral("Да!"), state, devicePixelRatioF(),
@@ -125,13 +162,12 @@ void TAboutBox4::paintEvent(QPaintEvent*) {
         p.drawImage(yesRect_, img);
     }
     if (v.winVisible) {
-        lettering(p, QRectF(104, 362, 200, 36), QStringLiteral("Выигрыш:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
-        // RxLabel8 stands at 328, 360, as narrow as the window leaves it.
-        art::paintNumberDisplay(p, QRectF(328, 360, width() - 328 - 8, 36), v.paid);
+        lettering(p, kWinRect, QStringLiteral("Выигрыш:"), 22, kGold, Qt::AlignLeft | Qt::AlignVCenter);
+        if (dirty(kPaidRect)) art::paintNumberDisplay(p, kPaidRect, v.paid);
     }
     if (v.pressAnyKeyVisible)
-        lettering(p, QRectF(0, height() - 36, width(), 28), QStringLiteral("нажми любую клавишу"), 16,
-                  QColor(220, 220, 220), Qt::AlignCenter);
+        lettering(p, pressAnyKeyRect(), QStringLiteral("нажми любую клавишу"), 16, QColor(220, 220, 220),
+                  Qt::AlignCenter);
 }
 
 void TAboutBox4::mousePressEvent(QMouseEvent* e) {

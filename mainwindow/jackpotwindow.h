@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "controller.h"
 
@@ -38,12 +39,17 @@ protected:
 
 private:
     void after();  // render, and close when the flow has closed
+    void updateChanged(const JackPotView& v);
+    QRectF findJokerRect() const;
+    QRectF sureRect(int card) const;
+    QRectF pressAnyKeyRect() const;
     Controller& c_;
     std::array<CardView*, 3> cards_{};
     QTimer* shuffle_ = nullptr;
     QTimer* countUp_ = nullptr;
     QRect yesRect_{160, 304, 145, 33};
     std::function<void()> renderCabinet_;
+    std::optional<JackPotView> shown_;  // what the window was last asked to paint
 };
 
 } // namespace talvern

@@ -1,17 +1,16 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include "commandline.h"
-#include "infopage.h"
+#include "picturecache.h"
 #include "talvern.h"
 
 int main(int argc, char** argv) {
     if (const std::optional<int> answered = talvern::commandline::answer(argc, argv)) return *answered;
 
-    // The information page's web engine is set up before the application.
-    talvern::settings::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     // No display name: Qt would add it to every title the window system
@@ -19,6 +18,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Talvern"));
     QApplication::setApplicationVersion(QStringLiteral(TALVERN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ostrel.Talvern"));
+    // The costly pictures are painted once and kept in the user's cache.
+    talvern::art::setPictureFolder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                   QStringLiteral("/pictures"));
 
     // The machine speaks Russian: Qt's own buttons ("Да", "Нет") too.
     QTranslator qtRussian;

@@ -3,12 +3,33 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QTimer>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace talvern {
 
 QtPacer::QtPacer(QObject* parent) : QObject(parent) {
     if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        if (const QScreen* screen = app->primaryScreen(); screen && screen->refreshRate() >= 24)
+            frameMs_ = std::clamp(qRound(1000.0 / screen->refreshRate()), 4, 40);
+    frame_.setSingleShot(true);
+    QObject::connect(&frame_, &QTimer::timeout, this, [this] { renderNow(); });
+}
+
+void QtPacer::setRender(std::function<void()> render) {
+    render_ = std::move(render);
+    frame_.stop();
+}
+
+void QtPacer::renderNow() {
+    frame_.stop();
+    sinceRender_.start();
+    if (!render_) return;
+    ++renders_;
+    render_();
 }
 
 QtPacer::~QtPacer() {
@@ -17,7 +38,7 @@ QtPacer::~QtPacer() {
 
 void QtPacer::wait(int ms, bool ignoreInput) {
     if (aborting_) throw Unwind{};
-    if (render_) render_();
+    renderNow();
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -33,7 +54,9 @@ void QtPacer::wait(int ms, bool ignoreInput) {
 
 void QtPacer::processEvents() {
     if (aborting_) throw Unwind{};
-    if (render_) render_();
+    const qint64 since = sinceRender_.isValid() ? sinceRender_.elapsed() : frameMs_;
+    if (since >= frameMs_) renderNow();
+    else if (!frame_.isActive()) frame_.start(int(frameMs_ - since));
     QCoreApplication::processEvents();
     if (aborting_) throw Unwind{};
 }

@@ -40,6 +40,9 @@ std::uint32_t SystemClock::millisecondsOfDayUtc() {
 
 namespace {
 
+// How long after start, or after a busy moment, the other windows are made ready.
+constexpr int kPrepareAfterMs = 800;
+
 // Panel1: the cabinet's background; a press on it drags the window.
 class Panel1 : public QWidget {
 public:
@@ -130,7 +133,6 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     animation_ = new QTimer(this);
     animation_->setInterval(art::paymentFrameIntervalMs());
     connect(animation_, &QTimer::timeout, this, [this] { animate(); });
-    animation_->start();
 
     // The start of the run: what the store remembers, then the windows that
     // need it, in the order of creation.
@@ -166,6 +168,29 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     if (mode == 1) QTimer::singleShot(0, this, [this] { enterFullScreen(); });
     render();
     trace_ = Trace::fromEnvironment(*this);
+    // Once the cabinet is up and the player has had a moment, the windows
+    // he opens from it are made ready.
+    QTimer::singleShot(kPrepareAfterMs, this, [this] { prepareWindows(0); });
+}
+
+void TTalvern::prepareWindows(int step) {
+    // One window at a time, each between the player's clicks, and only
+    // while nothing else runs: its pictures are read from the cache (or
+    // painted, the first time ever) and its widgets laid out and drawn once
+    // off the screen, so that it shows at once when he asks for it.
+    if (controller_->depth() > 0 || pacer_.waiting() || QApplication::activeModalWidget()) {
+        QTimer::singleShot(kPrepareAfterMs, this, [this, step] { prepareWindows(step); });
+        return;
+    }
+    switch (step) {
+    case 0:
+        if (!settings_->isVisible()) settings_->grab();
+        break;
+    case 1: totals_->paintPictures(); break;
+    case 2: about_->paintPictures(); break;
+    default: return;
+    }
+    QTimer::singleShot(0, this, [this, step] { prepareWindows(step + 1); });
 }
 
 TTalvern::~TTalvern() {
@@ -340,7 +365,18 @@ void TTalvern::render() {
     show(panel2_, cab.Panel2);
     describeCabinet(panel1_, cab);
     if (riskPanels_) riskPanels_->render();
+    updateAnimation();
 }
+
+void TTalvern::updateAnimation() {
+    // The payment animation ticks only while the player can see it play:
+    // not under the intro, not in a minimized window.
+    const Cabinet& cab = controller_->machine.cabinet;
+    const bool run = cab.payment.playing && !cab.Panel2.visible && !isMinimized();
+    if (run != animation_->isActive()) run ? animation_->start() : animation_->stop();
+}
+
+bool TTalvern::animating() const { return animation_->isActive(); }
 
 void TTalvern::animate() {
     const Cabinet& cab = controller_->machine.cabinet;
@@ -401,6 +437,7 @@ void TTalvern::setTimeLimit(int minutes) {
 
 void TTalvern::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) updateAnimation();
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         // Coming back to the machine undoes what the desktop did to its window
         // meanwhile: a window is normal and 800 x 600 again where it stands, and

@@ -75,6 +75,8 @@ public:
     void enterFullScreen();
     void leaveFullScreen();
     void render() override;  // also what the settings dialog asks for
+    // Whether the payment animation's timer runs.
+    bool animating() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -112,6 +114,8 @@ private:
     void openJackPot();
     void fitView();
     void animate();
+    void updateAnimation();
+    void prepareWindows(int step);
 
     QtPacer pacer_;
     SystemClock clock_;

@@ -6,15 +6,12 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QPluginLoader>
+#include <QTimer>
 #include <QUrl>
-#include <QWebEngineHttpRequest>
-#include <QWebEngineLoadingInfo>
-#include <QWebEngineNewWindowRequest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
+#if QT_CONFIG(opengl)
+#include <QOpenGLContext>
+#endif
 
 #include <unistd.h>
 
@@ -22,33 +19,74 @@
 #include "connection.h"
 #include "controller.h"
 #include "controls.h"
+#include "infoweb.h"
 #include "settingsart.h"
+
+#if QT_CONFIG(opengl)
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
+#endif
 
 namespace talvern::settings {
 
 namespace kit = talvern::art::kit;
 
+namespace {
+const QRect kViewRect(8, 16, 680, 360);  // the web view in its frame
+} // namespace
+
 void prepareWebEngine() {
     // Chromium refuses its sandbox to root; the player's own account keeps it.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (!QCoreApplication::instance()) QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-// Asks the rules before each navigation of the page's main frame. A frame
-// inside a page loads as the page wants: it cannot be shown anywhere else.
-class InfoWebPage : public QWebEnginePage {
-public:
-    using QWebEnginePage::QWebEnginePage;
-    std::function<bool(const QUrl&)> before;
-
-protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        return !isMainFrame || !before || before(url);
-    }
-};
-
 namespace {
+
+QStringList& pluginFilesGiven() {
+    static QStringList files;
+    return files;
+}
+
+#if QT_CONFIG(opengl)
+QOpenGLContext* g_shareContext = nullptr;
+
+void dropShareContext() {
+    qt_gl_set_global_share_context(nullptr);
+    delete g_shareContext;
+    g_shareContext = nullptr;
+}
+#endif
+
+// Qt WebEngine hands its pictures over through Qt's global OpenGL share
+// context, which a program linking it has made as its application starts.
+// Made here instead, just before the plugin loads: a run that never shows
+// the page never starts OpenGL at all.
+void shareOpenGL() {
+#if QT_CONFIG(opengl)
+    if (QOpenGLContext::globalShareContext() || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    g_shareContext = new QOpenGLContext;
+    g_shareContext->setFormat(QSurfaceFormat::defaultFormat());
+    g_shareContext->create();  // without OpenGL the web engine draws in software all the same
+    qt_gl_set_global_share_context(g_shareContext);
+    qAddPostRoutine(dropShareContext);
+#endif
+}
+
+// The plugin's factory, or nullptr when no plugin file loads (not built,
+// not installed, or the web engine's libraries are missing).
+InfoWebFactory* webFactory() {
+    for (const QString& file : webPluginFiles()) {
+        if (!QFileInfo::exists(file)) continue;
+        prepareWebEngine();
+        shareOpenGL();
+        QPluginLoader loader(file);  // the library stays loaded when the loader goes
+        if (auto* factory = qobject_cast<InfoWebFactory*>(loader.instance())) return factory;
+        qWarning("information page: %s", qPrintable(loader.errorString()));
+    }
+    return nullptr;
+}
 
 // The frame the web view sits in: a brass bezel on the felt.
 class Bezel : public QWidget {
@@ -62,6 +100,8 @@ protected:
         const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
         kit::recess(p, r, 8, QColor(8, 30, 16));
         kit::metalRing(p, r, 8, 2.4, kit::Metal::Brass);
+        // The page's own green where the web view comes, while it comes.
+        p.fillRect(kViewRect, QColor(0x00, 0x66, 0x00));
     }
 };
 
@@ -72,6 +112,15 @@ QStringList defaultSitePages() {
 }
 
 } // namespace
+
+QStringList webPluginFiles() {
+    if (!pluginFilesGiven().isEmpty()) return pluginFilesGiven();
+    const QString name = QStringLiteral("/talvern-infoweb.so");
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/" TALVERN_INSTALLED_PLUGIN_DIR) + name,
+            QStringLiteral(TALVERN_BUILD_PLUGIN_DIR) + name};
+}
+
+void setWebPluginFiles(const QStringList& files) { pluginFilesGiven() = files; }
 
 bool webEngineProcessFound() {
     // Where Qt WebEngine looks for its process; when it finds none it ends
@@ -89,7 +138,6 @@ bool webEngineProcessFound() {
 
 InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) : QWidget(parent) {
     setObjectName(QStringLiteral("InfoPage"));
-    prepareWebEngine();
     if (!connected) connected = systemIsOnline;
     if (sitePages.isEmpty()) sitePages = defaultSitePages();
 
@@ -99,7 +147,7 @@ InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) 
 
     fallback_ = new QLabel(frame);
     fallback_->setObjectName(QStringLiteral("LocalPage"));
-    fallback_->setGeometry(8, 16, 680, 360);
+    fallback_->setGeometry(kViewRect);
     fallback_->setAlignment(Qt::AlignCenter);
     fallback_->setWordWrap(true);
     fallback_->setAutoFillBackground(true);
@@ -121,62 +169,66 @@ InfoPage::InfoPage(QWidget* parent, Connected connected, QStringList sitePages) 
 
     flow_ = std::make_unique<InfoPageFlow>(static_cast<InfoView&>(*this), std::move(connected), sitePages);
     connect(btnRefresh, &QAbstractButton::clicked, this, [this] {
-        if (view_) {
+        if (web_) {
             fallback_->hide();
-            view_->show();
+            web_->widget()->show();
         }
         flow_->buttonPressed();
         btnRefresh->setText(flow_->caption());
         btnRefresh->update();
     });
+}
+
+QWidget* InfoPage::view() const { return web_ ? web_->widget() : nullptr; }
+
+void InfoPage::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (started_) return;
+    // The page's frame is drawn first; the web engine then starts, with
+    // the page's green showing where its view comes.
+    if (webEngineProcessFound()) QTimer::singleShot(0, this, [this] { start(); });
+    else start();
+}
+
+void InfoPage::start() {
+    if (started_) return;
+    started_ = true;
     if (webEngineProcessFound()) makeWebView();
     flow_->prepare();
 }
 
-void InfoPage::makeWebView() {
-    // Off the record: nothing of the site is kept on the player's disk.
-    profile_ = new QWebEngineProfile(this);
-    profile_->setHttpCacheType(QWebEngineProfile::NoCache);
-    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-
-    view_ = new QWebEngineView(frame);
-    view_->setObjectName(QStringLiteral("WebBrowser1"));
-    view_->setGeometry(8, 16, 680, 360);
-    view_->setFocusPolicy(Qt::ClickFocus);
-    view_->setContextMenuPolicy(Qt::NoContextMenu);
-    page_ = new InfoWebPage(profile_, view_);
-    page_->setBackgroundColor(QColor(0x00, 0x66, 0x00));
-    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-    page_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    page_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
-    view_->setPage(page_);
+bool InfoPage::makeWebView() {
+    InfoWebFactory* factory = webFactory();
+    if (!factory) return false;
+    web_.reset(factory->create(frame));
+    QWidget* view = web_->widget();
+    view->setObjectName(QStringLiteral("WebBrowser1"));
+    view->setGeometry(kViewRect);
+    view->setFocusPolicy(Qt::ClickFocus);
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    view->show();
     fallback_->raise();
 
-    page_->before = [this](const QUrl& url) { return flow_->beforeNavigation(url.toString()); };
-    connect(page_, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
-        const QString address = info.url().toString();
-        switch (info.status()) {
-        case QWebEngineLoadingInfo::LoadSucceededStatus:
+    web_->beforeNavigation = [this](const QString& address) { return flow_->beforeNavigation(address); };
+    web_->loaded = [this](const QString& address, bool ok) {
+        if (ok) {
             flow_->navigationComplete();
             flow_->documentComplete(address);
             emit pageLoaded(address, true);
-            break;
-        case QWebEngineLoadingInfo::LoadFailedStatus:
+        } else {
             emit pageLoaded(address, false);
             flow_->loadFailed(address);
-            break;
-        default: break;
         }
-    });
-    connect(page_, &QWebEnginePage::newWindowRequested, this,
-            [this](QWebEngineNewWindowRequest& request) { openInBrowser(request.requestedUrl().toString()); });
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] { showFallback(); });
+    };
+    web_->newWindow = [this](const QString& address) { openInBrowser(address); };
+    web_->died = [this] { showFallback(); };
+    return true;
 }
 
 InfoPage::~InfoPage() {
-    // The page goes before the profile it was made with.
-    if (page_) page_->before = nullptr;
-    delete view_;
+    // The view goes before the frame it sits in.
+    if (web_) web_->beforeNavigation = nullptr;
+    web_.reset();
 }
 
 void InfoPage::reset() {
@@ -187,14 +239,11 @@ void InfoPage::reset() {
 }
 
 void InfoPage::navigate(const QString& address) {
-    if (!page_) {
+    if (!web_) {
         showFallback();
         return;
     }
-    QWebEngineHttpRequest request{QUrl(address)};
-    request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
-    request.setHeader(QByteArrayLiteral("Pragma"), QByteArrayLiteral("no-cache"));
-    page_->load(request);
+    web_->load(address);
 }
 
 void InfoPage::openInBrowser(const QString& address) {
@@ -203,23 +252,21 @@ void InfoPage::openInBrowser(const QString& address) {
 }
 
 void InfoPage::hideScrollBars() {
-    if (!page_) return;
-    page_->runJavaScript(QStringLiteral("if (document.body) {"
-                                        " document.body.style.overflowX = 'hidden';"
-                                        " document.body.style.overflowY = 'hidden'; }"),
-                         QWebEngineScript::ApplicationWorld);
+    if (!web_) return;
+    web_->runScript(QStringLiteral("if (document.body) {"
+                                   " document.body.style.overflowX = 'hidden';"
+                                   " document.body.style.overflowY = 'hidden'; }"));
 }
 
 void InfoPage::hideBorder() {
-    if (!page_) return;
-    page_->runJavaScript(QStringLiteral("if (document.body) document.body.style.border = 'none';"),
-                         QWebEngineScript::ApplicationWorld);
+    if (!web_) return;
+    web_->runScript(QStringLiteral("if (document.body) document.body.style.border = 'none';"));
 }
 
 void InfoPage::showFallback() {
-    // The web engine is gone (it could not start, or its process died): the
-    // local page's words, without it.
-    if (view_) view_->hide();
+    // The web engine is gone (it could not start, its plugin is missing, or
+    // its process died): the local page's words, without it.
+    if (web_) web_->widget()->hide();
     fallback_->show();
 }
 

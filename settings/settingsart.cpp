@@ -9,6 +9,7 @@
 #include "artkit.h"
 #include "cabinetart.h"
 #include "cardart.h"
+#include "picturecache.h"
 
 namespace talvern::settings::art {
 
@@ -139,7 +140,7 @@ QRectF monitor(QPainter& p, const QRectF& box) {
 
 } // namespace
 
-QImage dialogBackground(QSize size, qreal dpr) {
+static QImage paintDialogBackground(QSize size, qreal dpr) {
     QImage img = kit::woodTexture(size, dpr, kWoodSeed);
     QPainter p(&img);
     smooth(p);
@@ -153,7 +154,12 @@ QImage dialogBackground(QSize size, qreal dpr) {
     return img;
 }
 
-QImage pageBackground(QSize size, qreal dpr) {
+QImage dialogBackground(QSize size, qreal dpr) {
+    return talvern::art::keptPicture(QStringLiteral("dialog-%1x%2").arg(size.width()).arg(size.height()), dpr,
+                                     [=] { return paintDialogBackground(size, dpr); });
+}
+
+static QImage paintPageBackground(QSize size, qreal dpr) {
     QImage img = kit::feltTexture(size, dpr, kFeltSeed, kFelt);
     QPainter p(&img);
     smooth(p);
@@ -167,6 +173,11 @@ QImage pageBackground(QSize size, qreal dpr) {
     light.setColorAt(0.5, QColor(255, 255, 230, 0));
     p.fillRect(all, light);
     return img;
+}
+
+QImage pageBackground(QSize size, qreal dpr) {
+    return talvern::art::keptPicture(QStringLiteral("page-%1x%2").arg(size.width()).arg(size.height()), dpr,
+                                     [=] { return paintPageBackground(size, dpr); });
 }
 
 QImage riskPicture(RiskPicture which, qreal dpr) {
@@ -200,7 +211,7 @@ QImage riskPicture(RiskPicture which, qreal dpr) {
     return img;
 }
 
-QImage displayModePicture(bool fullScreen, qreal dpr) {
+static QImage paintDisplayModePicture(bool fullScreen, qreal dpr) {
     QImage img = kit::canvas(kModePictureSize, dpr);
     QPainter p(&img);
     smooth(p);
@@ -237,6 +248,11 @@ QImage displayModePicture(bool fullScreen, qreal dpr) {
     return img;
 }
 
+QImage displayModePicture(bool fullScreen, qreal dpr) {
+    return talvern::art::keptPicture(fullScreen ? QStringLiteral("view-full") : QStringLiteral("view-window"), dpr,
+                                     [=] { return paintDisplayModePicture(fullScreen, dpr); });
+}
+
 QImage deckPicture(DeckPicture which, qreal dpr) {
     QImage img = kit::canvas(kDeckPictureSize, dpr);
     QPainter p(&img);
@@ -254,7 +270,7 @@ QImage deckPicture(DeckPicture which, qreal dpr) {
     return img;
 }
 
-QImage backPicture(int back, qreal dpr) {
+static QImage paintBackPicture(int back, qreal dpr) {
     QImage img = kit::canvas(kBackPictureSize, dpr);
     QPainter p(&img);
     smooth(p);
@@ -266,6 +282,10 @@ QImage backPicture(int back, qreal dpr) {
     p.drawRoundedRect(box.translated(1.5, 2), 4, 4);
     p.drawImage(box, talvern::art::renderCardPicture(QStringView(names[i]), dpr * 1.5));
     return img;
+}
+
+QImage backPicture(int back, qreal dpr) {
+    return talvern::art::keptPicture(QStringLiteral("back-%1").arg(back), dpr, [=] { return paintBackPicture(back, dpr); });
 }
 
 QImage refreshIcon(qreal dpr) {

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "picturecache.h"
+
 namespace talvern::store::art {
 
 namespace {
@@ -316,7 +318,7 @@ void handwriting(QPainter& p) {
 
 } // namespace
 
-QImage clipboardPicture(qreal dpr) {
+static QImage paintClipboard(qreal dpr) {
     const QSize size = kTotalsWindowSize;
     QImage img = canvas(size, dpr);
     QPainter p(&img);
@@ -367,7 +369,11 @@ QImage clipboardPicture(qreal dpr) {
     return img;
 }
 
-QImage receiptPicture(qreal dpr) {
+QImage clipboardPicture(qreal dpr) {
+    return talvern::art::keptPicture(QStringLiteral("clipboard"), dpr, [dpr] { return paintClipboard(dpr); });
+}
+
+static QImage paintReceipt(qreal dpr) {
     const QSize size = kReceiptRect.size();
     const QPointF origin = kReceiptRect.topLeft();
     QImage img = canvas(size, dpr);
@@ -438,6 +444,10 @@ QImage receiptPicture(qreal dpr) {
     handwriting(p);
     p.end();
     return img;
+}
+
+QImage receiptPicture(qreal dpr) {
+    return talvern::art::keptPicture(QStringLiteral("receipt"), dpr, [dpr] { return paintReceipt(dpr); });
 }
 
 } // namespace talvern::store::art

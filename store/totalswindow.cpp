@@ -47,7 +47,8 @@ TForm4::TForm4(TotalsFigures& figures, QWidget* parent) : QDialog(parent), figur
     Label2 = figureLabel(this, "Label2", {art::kFigureLeft, art::kFigureTops[1]}, 25, QStringLiteral("0"));
     Label3 = figureLabel(this, "Label3", {art::kFigureLeft, art::kFigureTops[2]}, 25, QStringLiteral("0"));
     Label4 = figureLabel(this, "Label4", {art::kFigureLeft, art::kFigureTops[3]}, 25, QStringLiteral("0"));
-    paintPictures();
+    // The clipboard and the receipt are painted when first shown, at the
+    // ratio of their screen.
     refresh();
 }
 

@@ -24,6 +24,9 @@ public:
 
     // The labels take the figures as they are now.
     void refresh();
+    // The clipboard and the bill at the window's ratio; done when first
+    // shown, or earlier while the machine waits for the player.
+    void paintPictures();
 
     QLabel* Image1;  // the clipboard
     QLabel* Image2;  // the printed bill
@@ -40,7 +43,6 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    void paintPictures();
     void activated();
     TotalsFigures& figures_;
     std::function<void()> onActivate_;

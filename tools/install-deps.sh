@@ -21,6 +21,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the real program headless, clicking it and looking at it
   xvfb xauth xdotool imagemagick sox x11-utils
+  # the benchmark's stopwatch on the X display (tools/bench/xprobe.cpp)
+  libxcb-xtest0-dev libxcb-damage0-dev
   # checking the desktop entry and the AppStream data
   desktop-file-utils appstream
   # the manual pages, the package's changelog, and Debian's own package checker

@@ -2,6 +2,7 @@
 // ladder.
 #include "artkit.h"
 #include "internal.h"
+#include "picturecache.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -284,7 +285,7 @@ void litRung(QPainter& p, int level)
 
 } // namespace
 
-QList<QImage> renderDubleFrames(qreal dpr)
+static QList<QImage> paintDubleFrames(qreal dpr)
 {
     QImage base = kit::canvas(kDubleSize, dpr);
     {
@@ -320,6 +321,11 @@ QList<QImage> renderDubleFrames(qreal dpr)
         frames << img;
     }
     return frames;
+}
+
+QList<QImage> renderDubleFrames(qreal dpr)
+{
+    return keptPictures(QStringLiteral("duble"), dpr, [dpr] { return paintDubleFrames(dpr); });
 }
 
 } // namespace talvern::art

@@ -2,6 +2,7 @@
 // and a composed view of the whole cabinet for review.
 #include "artkit.h"
 #include "internal.h"
+#include "picturecache.h"
 
 #include <QMutex>
 #include <QPainter>
@@ -331,14 +332,14 @@ QImage detail::cabinetBase(qreal dpr)
     for (const auto& entry : std::as_const(cache))
         if (qFuzzyCompare(entry.first, dpr))
             return entry.second;
-    QImage base = paintBase(dpr);
+    QImage base = keptPicture(QStringLiteral("cabinet-base"), dpr, [dpr] { return paintBase(dpr); });
     if (cache.size() >= 4)
         cache.removeFirst();
     cache.append({dpr, base});
     return base;
 }
 
-QImage renderFon(qreal dpr)
+static QImage paintFon(qreal dpr)
 {
     QImage img = cabinetBase(dpr).copy();
     img.setDevicePixelRatio(dpr);
@@ -347,6 +348,11 @@ QImage renderFon(qreal dpr)
         p.drawImage(b.rect.topLeft(), buttonFace(b, ButtonState::Normal, dpr));
     p.end();
     return img;
+}
+
+QImage renderFon(qreal dpr)
+{
+    return keptPicture(QStringLiteral("fon"), dpr, [dpr] { return paintFon(dpr); });
 }
 
 QImage renderCabinetPreview(qreal dpr, bool withCover)

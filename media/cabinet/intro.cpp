@@ -1,6 +1,7 @@
 // Title screen shown over the cabinet until the player clicks or presses a key.
 #include "artkit.h"
 #include "internal.h"
+#include "picturecache.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -83,7 +84,7 @@ void sparkle(QPainter& p, const QPointF& c, qreal size, int alpha)
 
 } // namespace
 
-QImage renderIntro(qreal dpr)
+static QImage paintIntro(qreal dpr)
 {
     QImage img = kit::canvas(kCabinetSize, dpr, Qt::black);
     QPainter p(&img);
@@ -236,6 +237,11 @@ QImage renderIntro(qreal dpr)
 
     p.end();
     return img;
+}
+
+QImage renderIntro(qreal dpr)
+{
+    return keptPicture(QStringLiteral("intro"), dpr, [dpr] { return paintIntro(dpr); });
 }
 
 } // namespace talvern::art

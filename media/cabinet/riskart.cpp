@@ -4,6 +4,7 @@
 
 #include "artkit.h"
 #include "internal.h"
+#include "picturecache.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -296,7 +297,7 @@ QStringList riskButtonNames()
             QStringLiteral("BtnYes1"),  QStringLiteral("BtnCash1")};
 }
 
-QImage renderRedBlackTable(qreal dpr)
+static QImage paintRedBlackTable(qreal dpr)
 {
     QImage img = kit::canvas(kRedBlackTableSize, dpr);
     QPainter p(&img);
@@ -348,6 +349,11 @@ QImage renderRedBlackTable(qreal dpr)
     winWell(p, QRectF(riskControlRect(u"RxLabel23")));
     p.end();
     return img;
+}
+
+QImage renderRedBlackTable(qreal dpr)
+{
+    return keptPicture(QStringLiteral("redblack-table"), dpr, [dpr] { return paintRedBlackTable(dpr); });
 }
 
 QImage renderDeckFrame(qreal dpr)
@@ -1002,7 +1008,7 @@ QImage drumFrame(qreal dpr, int pulls)
 
 } // namespace
 
-QImage renderHigherLowerTable(qreal dpr)
+static QImage paintHigherLowerTable(qreal dpr)
 {
     QImage img = kit::canvas(kRedBlackTableSize, dpr);
     QPainter p(&img);
@@ -1072,7 +1078,12 @@ QImage renderHigherLowerTable(qreal dpr)
     return img;
 }
 
-QImage renderRouletteTable(qreal dpr)
+QImage renderHigherLowerTable(qreal dpr)
+{
+    return keptPicture(QStringLiteral("higherlower-table"), dpr, [dpr] { return paintHigherLowerTable(dpr); });
+}
+
+static QImage paintRouletteTable(qreal dpr)
 {
     QImage img = kit::canvas(kRedBlackTableSize, dpr);
     QPainter p(&img);
@@ -1124,7 +1135,12 @@ QImage renderRouletteTable(qreal dpr)
     return img;
 }
 
-QList<QImage> renderDrumFrames(qreal dpr)
+QImage renderRouletteTable(qreal dpr)
+{
+    return keptPicture(QStringLiteral("roulette-table"), dpr, [dpr] { return paintRouletteTable(dpr); });
+}
+
+static QList<QImage> paintDrumFrames(qreal dpr)
 {
     QList<QImage> frames;
     for (int n = 0; n < kDrumFrameCount; ++n)
@@ -1132,12 +1148,22 @@ QList<QImage> renderDrumFrames(qreal dpr)
     return frames;
 }
 
-QList<QImage> renderRevolverFrames(qreal dpr)
+QList<QImage> renderDrumFrames(qreal dpr)
+{
+    return keptPictures(QStringLiteral("drum"), dpr, [dpr] { return paintDrumFrames(dpr); });
+}
+
+static QList<QImage> paintRevolverFrames(qreal dpr)
 {
     QList<QImage> frames;
     for (int f = 0; f < kRevolverFrameCount; ++f)
         frames << revolverFrame(dpr, f);
     return frames;
+}
+
+QList<QImage> renderRevolverFrames(qreal dpr)
+{
+    return keptPictures(QStringLiteral("revolver"), dpr, [dpr] { return paintRevolverFrames(dpr); });
 }
 
 } // namespace talvern::art

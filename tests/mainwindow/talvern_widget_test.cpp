@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -14,9 +15,11 @@
 #include <memory>
 
 #include "cabinetart.h"
+#include "aboutwindow.h"
 #include "settingsstore.h"
 #include "jackpotwindow.h"
 #include "talvern.h"
+#include "totalswindow.h"
 #include "widgets.h"
 
 using namespace talvern;
@@ -118,6 +121,48 @@ TEST(CabinetWindow, ClosingWhileAFlowWaitsUnwindsFirst) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.controller().depth(), 0);
     EXPECT_EQ(w.controller().machine.state.phase, Phase::Settled);
+}
+
+TEST(CabinetWindow, ThePaymentAnimationTicksOnlyWhereItCanBeSeen) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    ASSERT_TRUE(w.controller().machine.cabinet.payment.playing);  // no credits yet
+    EXPECT_FALSE(w.animating());                                    // under the intro
+    click(child(w, "Panel2"));
+    EXPECT_TRUE(w.animating());
+    w.showMinimized();
+    EXPECT_FALSE(w.animating());
+    w.showNormal();
+    EXPECT_TRUE(w.animating());
+    click(child(w, "btnpay"));  // credits: the invitation stops
+    EXPECT_FALSE(w.animating());
+}
+
+TEST(CabinetWindow, TheOtherWindowsAreMadeReadyWhileTheMachineWaitsNotWhileItPlays) {
+    TTalvern w;
+    w.show();
+    QLabel* receipt = w.totalsWindow()->Image1;
+    QLabel* card = w.aboutWindow()->Image1;
+    EXPECT_TRUE(receipt->pixmap().isNull());
+    click(child(w, "Panel2"));
+    click(child(w, "btnpay"));
+    // A deal in real time runs when they would be made ready: they wait.
+    int depth = 0;
+    bool readyDuringDeal = true;
+    QTimer::singleShot(1200, &w, [&] {
+        depth = w.controller().depth();
+        readyDuringDeal = !receipt->pixmap().isNull();
+    });
+    QTest::qWait(400);
+    click(child(w, "Deal"));
+    EXPECT_GT(depth, 0);
+    EXPECT_FALSE(readyDuringDeal);
+    // Then, with the machine waiting for the player, they are made ready.
+    for (int i = 0; i < 500 && card->pixmap().isNull(); ++i) QTest::qWait(10);
+    EXPECT_FALSE(receipt->pixmap().isNull());
+    EXPECT_FALSE(card->pixmap().isNull());
+    EXPECT_FALSE(w.totalsWindow()->isVisible());
 }
 
 TEST(CabinetWindow, FullScreenScalesTheCabinetAndComesBack) {

@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
     settings::TForm2* dialog = window.settingsDialog();
     QSignalSpy loaded(dialog->infoPage(), &settings::InfoPage::pageLoaded);
     window.controller().click(Ctl::btnoptions);
-    if (loaded.isEmpty()) loaded.wait(20000);
     settle();
 
     const char* names[] = {"main", "view", "advanced", "statistics", "cards", "info"};
@@ -92,6 +91,8 @@ int main(int argc, char** argv) {
             dialog->RxSlider[1]->setValue(40);
             dialog->RxSlider[3]->setValue(-15);
         }
+        // the information page loads its web view when first shown
+        if (i == 5 && loaded.isEmpty()) loaded.wait(20000);
         settle(i == 5 ? 1500 : 300);
         const QString file = out + QStringLiteral("/settings-%1.png").arg(QLatin1String(names[i]));
         if (!dialog->grab().save(file)) return 1;

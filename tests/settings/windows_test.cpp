@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -162,8 +165,6 @@ TEST(SettingsDialog, PagesControlsAndTheirDefaults) {
 
     InfoPage* info = f.infoPage();
     EXPECT_EQ(info->frame->size(), QSize(697, 393));
-    EXPECT_EQ(info->view()->size(), QSize(680, 360));
-    EXPECT_EQ(info->view()->focusPolicy(), Qt::ClickFocus);
     EXPECT_EQ(info->btnRefresh->size(), QSize(97, 21));
     EXPECT_EQ(info->btnRefresh->text(), "Обновить");
     EXPECT_EQ(info->btnRefresh->toolTip(), "Информация обновляется через Интернет.\nНажмите и дождитесь обновления.");
@@ -365,7 +366,82 @@ TEST(SettingsDialog, TheRightMouseButtonNeverReachesItsControls) {
     elsewhere.show();
     QTest::mousePress(&elsewhere, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(elsewhere.presses, 1);
-    EXPECT_EQ(f.infoPage()->view()->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+// The web view of a page that has been shown, once it is there.
+QWebEnginePage* webPage(InfoPage& page) {
+    for (int i = 0; i < 1000 && !page.view(); ++i) QTest::qWait(10);
+    auto* view = qobject_cast<QWebEngineView*>(page.view());
+    return view ? view->page() : nullptr;
+}
+
+TEST(InformationPage, NothingOfTheWebEngineUntilThePageIsFirstShown) {
+    Dialog d;
+    TForm2& f = d.form;
+    InfoPage* info = f.infoPage();
+    f.show();
+    QTest::qWait(50);
+    EXPECT_FALSE(info->started());
+    EXPECT_EQ(info->view(), nullptr);
+    EXPECT_FALSE(info->fallback()->isVisible());
+
+    QSignalSpy loaded(info, &InfoPage::pageLoaded);
+    f.PageControl1->setCurrentIndex(5);
+    ASSERT_NE(webPage(*info), nullptr);
+    EXPECT_TRUE(info->started());
+    QWidget* view = info->view();
+    EXPECT_EQ(view->objectName(), "WebBrowser1");
+    EXPECT_EQ(view->parentWidget(), info->frame);
+    EXPECT_EQ(view->geometry(), QRect(8, 16, 680, 360));
+    EXPECT_EQ(view->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_TRUE(view->isVisible());
+    // offline: the first page is the local one
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(kLoadWaitMs));
+    EXPECT_EQ(loaded.at(0).at(0).toString(), kLocalPage);
+
+    // Shown again, nothing is made or asked for again.
+    f.PageControl1->setCurrentIndex(0);
+    f.PageControl1->setCurrentIndex(5);
+    QTest::qWait(200);
+    EXPECT_EQ(info->view(), view);
+    EXPECT_EQ(loaded.count(), 1);
+}
+
+TEST(InformationPage, WithoutItsPluginTheLocalWordsAreShown) {
+    // Not installed, or not a plugin at all: the page's own words, and the
+    // next file of the list is tried.
+    QTemporaryDir dir;
+    const QString missing = dir.path() + "/talvern-infoweb.so";
+    const QString damaged = dir.path() + "/damaged/talvern-infoweb.so";
+    QDir().mkpath(dir.path() + "/damaged");
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, '\x7f'));
+    f.close();
+    const QStringList real = webPluginFiles();
+    for (const QStringList& files : {QStringList{missing}, QStringList{damaged}, QStringList{missing, damaged}}) {
+        setWebPluginFiles(files);
+        Browser browser;
+        InfoPage page(nullptr, [] { return true; });
+        page.show();
+        for (int i = 0; i < 100 && !page.started(); ++i) QTest::qWait(10);
+        ASSERT_TRUE(page.started());
+        EXPECT_EQ(page.view(), nullptr);
+        EXPECT_TRUE(page.fallback()->isVisible());
+        EXPECT_TRUE(page.fallback()->text().contains("Обновить"));
+        page.btnRefresh->click();
+        EXPECT_EQ(page.btnRefresh->text(), "Далее");
+        EXPECT_TRUE(page.fallback()->isVisible());
+        EXPECT_EQ(browser.opened.size(), 0);
+    }
+    setWebPluginFiles(QStringList{damaged} + real);
+    {
+        InfoPage page(nullptr, [] { return false; });
+        page.show();
+        EXPECT_NE(webPage(page), nullptr);
+    }
+    setWebPluginFiles({});
 }
 
 QString runScript(QWebEnginePage* page, const QString& script) {
@@ -398,7 +474,7 @@ TEST(InformationPage, TheLocalPageLoadsFromTheProgramWithoutScrollBars) {
     QSignalSpy loaded(&page, &InfoPage::pageLoaded);
     ASSERT_EQ(waitFor(loaded, kLocalPage), true);
     EXPECT_TRUE(page.flow().ownPage());
-    QWebEnginePage* web = page.view()->page();
+    QWebEnginePage* web = webPage(page);
     EXPECT_EQ(web->url().toString(), kLocalPage);
     EXPECT_EQ(runScript(web, "document.body.style.overflowY + ' ' + document.body.style.overflowX"), "hidden hidden");
     EXPECT_EQ(runScript(web, "document.body.style.borderStyle"), "none");
@@ -454,7 +530,7 @@ TEST(InformationPage, SitePagesStayInTheViewAndTheirLinksGoToTheBrowser) {
     QSignalSpy handed(&page, &InfoPage::handedToBrowser);
     ASSERT_EQ(waitFor(loaded, site.pages()[0]), true);
     EXPECT_TRUE(page.flow().ownPage());
-    QWebEnginePage* web = page.view()->page();
+    QWebEnginePage* web = webPage(page);
     EXPECT_EQ(runScript(web, "document.body.style.overflowY"), "hidden");
     EXPECT_EQ(runScript(web, "document.body.style.borderStyle"), "none");
 
@@ -503,6 +579,7 @@ TEST(InformationPage, WithoutTheWebEnginesProcessTheLocalWordsAreShown) {
         Browser browser;
         InfoPage page(nullptr, [] { return true; });
         page.show();
+        EXPECT_TRUE(page.started());
         EXPECT_EQ(page.view(), nullptr);
         EXPECT_TRUE(page.fallback()->isVisible());
         EXPECT_TRUE(page.fallback()->text().contains("Обновить"));
@@ -526,10 +603,12 @@ TEST(AboutWindow, APictureCardThatClosesOnAClickAndLinksToTheSite) {
     EXPECT_EQ(about.Image2->geometry(), QRect(40, 32, 105, 105));
     EXPECT_EQ(about.abcURLLabel1->geometry(), QRect(80, 288, 185, 13));
     EXPECT_EQ(about.abcURLLabel1->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
-    EXPECT_FALSE(about.Image2->pixmap().isNull());
+    // The card is painted when first shown, not at every start.
+    EXPECT_TRUE(about.Image1->pixmap().isNull());
 
     about.show();
+    EXPECT_FALSE(about.Image1->pixmap().isNull());
+    EXPECT_FALSE(about.Image2->pixmap().isNull());
     click(about.abcURLLabel1);
     EXPECT_EQ(browser.opened, QStringList{web::homePage()});
     EXPECT_TRUE(about.isVisible());

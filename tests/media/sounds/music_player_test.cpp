@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <dlfcn.h>
+
 #include <gtest/gtest.h>
 
 namespace talvern::media::test {
@@ -36,6 +38,27 @@ protected:
     QTemporaryDir dir_;
     std::string midi_;
 };
+
+// First of the player's tests, while nothing has asked for music yet.
+TEST_F(FluidMusicPlayerTest, FluidSynthIsOpenedOnlyWhenMusicIsAskedFor)
+{
+    const auto loaded = [] {
+        void* lib = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_NOLOAD);
+        if (lib) dlclose(lib);
+        return lib != nullptr;
+    };
+    if (loaded()) GTEST_SKIP() << "another test of this run has opened it already";
+    {
+        FluidMusicPlayer player(toFile());
+        EXPECT_FALSE(player.isPlaying());
+        player.stop();
+        player.close();
+    }
+    EXPECT_FALSE(loaded());
+    FluidMusicPlayer player(toFile());
+    player.open(midi_);
+    EXPECT_TRUE(loaded());
+}
 
 TEST_F(FluidMusicPlayerTest, MissingOrForeignFileIsRefused)
 {
