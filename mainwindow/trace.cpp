@@ -175,6 +175,8 @@ QString Trace::figures(TTalvern& w) {
         f.add("stats", clean(m.RxLabel7));
         f.add("back", m.back);
         f.add("offer", bit(d->flow().exitChoices().offerAnotherGame));
+        const Options& o = d->flow().options();
+        f.add("expert", bit(o.hint) + bit(o.trainer) + bit(o.keyboardPlay));
         const settings::StatisticsFigures& s = m.figures;
         f.add("rbrun", QStringLiteral("%1/%2").arg(s.redBlackThisRun[0]).arg(s.redBlackThisRun[1]));
         f.add("hlrun", QStringLiteral("%1/%2").arg(s.higherLowerThisRun[0]).arg(s.higherLowerThisRun[1]));
