@@ -160,12 +160,12 @@ QString ExpertFlow::riskOdds() {
 
     // Higher-Lower: a right pick doubles the win, never above the top, and
     // the top pays the maximum win; a tie plays the step again.
-    const int higher = risk::atTop(s.riskCounter - 1) ? s.maxWin : std::min(addSaturated(s.win, s.win), s.maxWin);
+    const int afterRight = risk::atTop(s.riskCounter - 1) ? s.maxWin : std::min(addSaturated(s.win, s.win), s.maxWin);
     if (cab.Panel4.visible && cab.RdBl.visible && usable(cab.BtnYes1)) {
         if (risk::atTop(s.riskCounter)) return {};
         const odds::StepChances c = odds::higherLowerStep(v);
         return QStringLiteral("Следующая карта выше: %1, равна: %2 · дальше %3")
-            .arg(expert::percent(c.right), expert::percent(c.tie), against(odds::expectedWorth(c, higher, now), now));
+            .arg(expert::percent(c.right), expert::percent(c.tie), against(odds::expectedWorth(c, afterRight, now), now));
     }
     const Card dealer = s.historyCards[4];
     const bool picking = std::all_of(cab.Im.begin(), cab.Im.end(), [](const CardPlace& p) {
@@ -179,7 +179,7 @@ QString ExpertFlow::riskOdds() {
             .arg(p.higher)
             .arg(p.equal)
             .arg(p.cards())
-            .arg(expert::percent(c.right), against(odds::expectedWorth(c, higher, now), now));
+            .arg(expert::percent(c.right), against(odds::expectedWorth(c, afterRight, now), now));
     }
     return {};
 }
