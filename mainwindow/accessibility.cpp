@@ -1,6 +1,9 @@
 #include "accessibility.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include "controller.h"
 
 namespace talvern {
 
@@ -60,7 +63,32 @@ const Named kControls[] = {
     {"RxLabel27", "Выигрыш", nullptr},
     {"pist", "Барабан", nullptr},
     {"colt", "Револьвер", nullptr},
+    // the expert at the player's side
+    {"Hint", "Совет", nullptr},
+    {"Odds", "Шансы", nullptr},
 };
+
+// The controls keyboard play presses, with their fixed descriptions.
+struct Keyed {
+    const char* object;
+    Ctl ctl;
+};
+const Keyed kKeyed[] = {
+    {"Deal", Ctl::Deal},       {"btnpay", Ctl::btnpay},    {"btnbet1", Ctl::btnbet1}, {"btnbet2", Ctl::btnbet2},
+    {"BtnRed", Ctl::BtnRed},   {"BtnBlack", Ctl::BtnBlack}, {"BtnNo", Ctl::BtnNo},     {"BtnCash", Ctl::BtnCash},
+    {"Btn12", Ctl::Btn12},     {"BtnCash1", Ctl::BtnCash1}, {"BtnHalf1", Ctl::BtnHalf1},
+};
+
+QString fixedDescription(const char* object) {
+    for (const Named& n : kControls)
+        if (std::string_view(n.object) == object && n.description) return QString::fromUtf8(n.description);
+    return {};
+}
+
+QString withKeys(const QString& description, Ctl c, bool keyboardPlay) {
+    if (!keyboardPlay || keysOf(c).isEmpty()) return description;
+    return description + QStringLiteral(". Клавиша: ") + keysOf(c);
+}
 
 void set(QWidget* w, const QString& description) {
     if (w && w->accessibleDescription() != description) w->setAccessibleDescription(description);
@@ -93,7 +121,18 @@ void nameCabinetControls(QWidget* panel1) {
     }
 }
 
-void describeCabinet(QWidget* panel1, const Cabinet& cab) {
+QString spokenHint(const ExpertView& expert, const Cabinet& cab) {
+    if (!expert.advice) return {};
+    QStringList kept;
+    for (std::size_t i = 0; i < 5; ++i)
+        if (expert.keep[i]) kept << spokenCard(cab.Im[i].card);
+    const QString cards = kept.size() == 5 ? QStringLiteral("все пять") : kept.isEmpty() ? QStringLiteral("ни одной") : kept.join(QStringLiteral(", "));
+    return (expert.bent ? QStringLiteral("Колода подкручена фортуной. Честный совет: оставить ")
+                        : QStringLiteral("Совет: оставить ")) +
+           cards + QStringLiteral("; ") + expert.net + QStringLiteral(". Клавиша F2 оставляет эти карты.");
+}
+
+void describeCabinet(QWidget* panel1, const Cabinet& cab, const ExpertView* expert, bool keyboardPlay) {
     set(find(panel1, QStringLiteral("RxLabel5")), cab.RxLabel5.text);
     set(find(panel1, QStringLiteral("RxLabel6")), cab.RxLabel6.text);
     set(find(panel1, QStringLiteral("RxLabel7")), cab.RxLabel7.text);
@@ -107,7 +146,12 @@ void describeCabinet(QWidget* panel1, const Cabinet& cab) {
     // The one button of the lower row plays the game on the table: the next
     // cards of Higher-Lower or the next pull of the trigger.
     set(find(panel1, QStringLiteral("BtnYes1")),
-        cab.RusRul.visible ? QStringLiteral("Нажать на курок") : QStringLiteral("Сдать карты и играть дальше"));
+        withKeys(cab.RusRul.visible ? QStringLiteral("Нажать на курок") : QStringLiteral("Сдать карты и играть дальше"),
+                 Ctl::BtnYes1, keyboardPlay));
+    for (const Keyed& k : kKeyed)
+        set(find(panel1, QString::fromLatin1(k.object)), withKeys(fixedDescription(k.object), k.ctl, keyboardPlay));
+    set(find(panel1, QStringLiteral("Hint")), expert ? spokenHint(*expert, cab) : QString());
+    set(find(panel1, QStringLiteral("Odds")), expert ? expert->odds : QString());
     set(find(panel1, QStringLiteral("pist")), QStringLiteral("Нажатий на курок: %1").arg(cab.pist.frame));
     for (int k = 1; k <= 7; ++k) {
         const CardPlace& crd = cab.crd(k);
@@ -116,7 +160,9 @@ void describeCabinet(QWidget* panel1, const Cabinet& cab) {
     for (std::size_t i = 0; i < 5; ++i) {
         QString d = spokenCard(cab.Im[i].card);
         if (cab.lb[i].visible) d += QStringLiteral(", оставлена");
-        set(find(panel1, QStringLiteral("Im%1").arg(i + 1)), d);
+        if (expert && expert->advice && expert->keep[i]) d += QStringLiteral(", совет: оставить");
+        const Ctl place = static_cast<Ctl>(static_cast<int>(Ctl::Im1) + static_cast<int>(i));
+        set(find(panel1, QStringLiteral("Im%1").arg(i + 1)), withKeys(d, place, keyboardPlay));
     }
     static const char* captions[] = {"l1", "l2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10"};
     for (std::size_t i = 0; i < 10; ++i) {

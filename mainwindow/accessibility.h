@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "cabinet.h"
+#include "expert.h"
 
 class QWidget;
 
@@ -15,7 +16,11 @@ QString spokenCard(Card c);
 
 // Names every control of Panel1 once (by object name).
 void nameCabinetControls(QWidget* panel1);
-// Brings the descriptions in line with the model.
-void describeCabinet(QWidget* panel1, const Cabinet& cab);
+// Brings the descriptions in line with the model: the expert's words when it
+// speaks, and with keyboard play on each control's keys.
+void describeCabinet(QWidget* panel1, const Cabinet& cab, const ExpertView* expert = nullptr,
+                     bool keyboardPlay = false);
+// What the hint says, for the ear: the cards by their names.
+QString spokenHint(const ExpertView& expert, const Cabinet& cab);
 
 } // namespace talvern

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "aboutwindow.h"
 #include "accessibility.h"
 #include "cabinetart.h"
+#include "expertviews.h"
 #include "historyviewer.h"
 #include "jackpotwindow.h"
 #include "totalswindow.h"
@@ -280,6 +282,7 @@ void TTalvern::buildPanel() {
         hold->setAttribute(Qt::WA_TransparentForMouseEvents);
         holds_[static_cast<std::size_t>(i)] = hold;
     }
+    expert_ = std::make_unique<ExpertPanel>(panel);
     message1_ = placed(new TextLine(TextLine::Look::Message, panel), "message1");
     rxLabel24_ = placed(new TextLine(TextLine::Look::Message, panel), "RxLabel24");
     message1_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -363,7 +366,9 @@ void TTalvern::render() {
     show(panel3_, cab.Panel3);
     show(panel4_, cab.Panel4);
     show(panel2_, cab.Panel2);
-    describeCabinet(panel1_, cab);
+    const ExpertView expert = controller_->expert.view();
+    expert_->render(expert);
+    describeCabinet(panel1_, cab, &expert, controller_->machine.options.keyboardPlay);
     if (riskPanels_) riskPanels_->render();
     updateAnimation();
 }
@@ -479,7 +484,14 @@ void TTalvern::minimize() {
 }
 
 bool TTalvern::ask(const QString& question) {
-    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    // A run that ends while the question is open (the time limit, the
+    // window closed) answers it No (closeEvent).
+    const QPointer<QMessageBox> open(&box);
+    question_ = open;
+    const int answer = box.exec();
+    question_ = nullptr;
+    return answer == QMessageBox::Yes;
 }
 
 void TTalvern::openAddress(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
@@ -503,7 +515,8 @@ void TTalvern::openHelp() {
 
 bool TTalvern::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
-        controller_->keyPressed(static_cast<QKeyEvent*>(e)->key());
+        const auto* key = static_cast<QKeyEvent*>(e);
+        controller_->keyPressed(key->key(), key->isAutoRepeat());
         render();
         return true;
     }
@@ -515,6 +528,7 @@ void TTalvern::closeEvent(QCloseEvent* e) {
         // A flow is waiting: let it unwind first, then close for real.
         closePending_ = true;
         pacer_.abortWaits();
+        if (question_) question_->done(QMessageBox::No);
         if (jackPotWindow_ && jackPotWindow_->isVisible()) jackPotWindow_->abandon();
         e->ignore();
         return;

@@ -2,6 +2,8 @@
 // TTalvern, the main window: the 800 x 600 cabinet on Panel1, shown 1:1 in a
 // window or scaled to fill the screen (aspect kept, black bars). It renders
 // the controller's presentation model and forwards clicks and keys.
+#include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -21,6 +23,7 @@ class QTimer;
 namespace talvern {
 
 class CardView;
+class ExpertPanel;
 class FramesView;
 class HotSpot;
 class RiskPanels;
@@ -141,6 +144,7 @@ private:
     QWidget *rdBl_ = nullptr, *rusRul_ = nullptr, *panel3_ = nullptr, *panel4_ = nullptr;
     HotSpot* image6_ = nullptr;
     RiskPanels* riskPanels_ = nullptr;  // RdBl, Panel3 and Panel4 filled
+    std::unique_ptr<ExpertPanel> expert_;  // the hint, its marks and the risk games' odds
     std::unique_ptr<store::Memory> memory_;
     store::TForm4* totals_ = nullptr;
     store::TForm6* history_ = nullptr;
@@ -151,6 +155,7 @@ private:
     int paymentFrame_ = 0;
     bool fullScreen_ = false;
     bool closePending_ = false;
+    QPointer<QMessageBox> question_;  // the question the cabinet waits on, if any
     std::unique_ptr<Trace> trace_;  // last: it reads the others to the end
 };
 

@@ -105,6 +105,21 @@ QString Trace::figures(TTalvern& w) {
     f.add("cards", cards.join(u','));
     f.add("holds", holds.join(QString()));
     f.add("picks", places.join(QString()));
+    // The expert, when turned on: the cards its hint keeps (five 0/1, "-"
+    // for none), its words, a risk game's odds, and the card codes on the
+    // table for the test to ask talvern-odds about.
+    const ExpertView expert = c.expert.view();
+    QString advice = QStringLiteral("-");
+    if (expert.advice) {
+        advice.clear();
+        for (bool keep : expert.keep) advice += bit(keep);
+    }
+    f.add("advice", advice);
+    f.add("hint", clean(expert.hint));
+    f.add("odds", clean(expert.odds));
+    QStringList codes;
+    for (const CardPlace& place : cab.Im) codes << QString::number(place.card);
+    f.add("hand", codes.join(u','));
     f.add("deal", bit(cab.Deal.visible && cab.Deal.enabled && !cab.dealx.visible));
     f.add("cover", bit(cab.dealx.visible));
     f.add("load", usable(cab.btnpay));
@@ -160,10 +175,16 @@ QString Trace::figures(TTalvern& w) {
         f.add("stats", clean(m.RxLabel7));
         f.add("back", m.back);
         f.add("offer", bit(d->flow().exitChoices().offerAnotherGame));
+        const Options& o = d->flow().options();
+        f.add("expert", bit(o.hint) + bit(o.trainer) + bit(o.keyboardPlay));
         const settings::StatisticsFigures& s = m.figures;
         f.add("rbrun", QStringLiteral("%1/%2").arg(s.redBlackThisRun[0]).arg(s.redBlackThisRun[1]));
         f.add("hlrun", QStringLiteral("%1/%2").arg(s.higherLowerThisRun[0]).arg(s.higherLowerThisRun[1]));
         f.add("deals", s.combinationsAll[9]);
+        f.add("trainer", QStringLiteral("%1/%2/%3")
+                             .arg(s.trainerThisRun[0])
+                             .arg(s.trainerThisRun[1])
+                             .arg(s.trainerThisRun[2]));
     }
     const store::TotalsFigures& t = w.memory().totals();
     f.add("receipt", QStringLiteral("%1,%2,%3,%4,%5").arg(t.runNumber).arg(t.loaded).arg(t.taken).arg(t.won).arg(t.lost));

@@ -10,6 +10,8 @@
 // Every line is tab-separated name=value fields:
 //   seq=N  t=MS  kind=input  ev=press|key  win=OBJECTNAME  x= y= | key=
 //   seq=N  t=MS  kind=state  busy=N  wait=0|1  modal=...  credits=... ...
+//   (advice=MASK of the hint, five 0/1 or "-"; hint= and odds= its words;
+//   hand= the card codes on the table)
 // busy counts the cabinet's handlers still running (waiting in a pause or
 // in a window they opened); busy=0 and wait=0 mean the machine waits for
 // the player.

@@ -378,28 +378,49 @@ void TForm2::buildAdvancedPage(QWidget* page) {
     Label71->setObjectName(QStringLiteral("Label71"));
     Label71->setWordWrap(true);
 
+    // The right column: the clock beside the time limit, the fortune lock,
+    // the expert at the player's side, and (framed) the offer to play on.
     Clock = new ClockFace(page);
-    Clock->setGeometry(534, 8, 100, 100);
-    CheckBox5 = check("CheckBox5", QStringLiteral("ограничить время"), page, {474, 116, 220, 24});
+    Clock->setGeometry(470, 8, 84, 84);
+    CheckBox5 = check("CheckBox5", QStringLiteral("ограничить время"), page, {562, 8, 138, 24});
     connect(CheckBox5, &QAbstractButton::toggled, this, [this](bool on) { change([&] { flow_->setTimeLimitBox(on); }); });
-    EndAfterLabel = label(QStringLiteral("Завершить игру через"), page, {494, 142, 200, 22});
+    EndAfterLabel = label(QStringLiteral("Завершить игру через"), page, {566, 33, 134, 32});
+    EndAfterLabel->setWordWrap(true);
     SEd2 = new QSpinBox(page);
     SEd2->setObjectName(QStringLiteral("SEd2"));
     SEd2->setRange(0, kTimeLimitMaxMinutes);
-    SEd2->setGeometry(494, 166, 74, 24);
+    SEd2->setGeometry(566, 68, 70, 24);
     connect(SEd2, &QSpinBox::valueChanged, this, [this](int v) { change([&] { flow_->setTimeLimitMinutes(v); }); });
-    MinutesLabel = label(QStringLiteral("минут"), page, {574, 166, 80, 24});
+    MinutesLabel = label(QStringLiteral("минут"), page, {642, 68, 58, 24});
     CheckBox2 = check("CheckBox2",
                       QStringLiteral("Запомнить\n\"Настройки\nфортуны\"\nи скрыть\n\"Продвинутые\nнастройки\""), page,
-                      {474, 204, 220, 100});
+                      {474, 98, 220, 100});
     connect(CheckBox2, &QAbstractButton::toggled, this, [this](bool on) { change([&] { flow_->setLockFortune(on); }); });
-    RestartNote = label(QStringLiteral("(для отмены требуется\nперезапуск игры)"), page, {496, 304, 200, 34}, "Dim");
+    RestartNote = label(QStringLiteral("(для отмены требуется\nперезапуск игры)"), page, {496, 196, 200, 34}, "Dim");
+    buildExpertBox(page);
     auto* offer = new QFrame(page);
     offer->setObjectName(QStringLiteral("OfferFrame"));
     offer->setGeometry(466, 346, 234, 100);
     CheckBox4 = check("CheckBox4", QStringLiteral("При выходе из \nпрограммы\nвсегда\nпредлагать\nпоиграть еще."), offer,
                       {10, 6, 214, 88});
     connect(CheckBox4, &QAbstractButton::toggled, this, [this](bool on) { change([&] { flow_->setOfferAnotherGame(on); }); });
+}
+
+void TForm2::buildExpertBox(QWidget* page) {
+    auto* frame = new QFrame(page);
+    frame->setObjectName(QStringLiteral("OfferFrame"));
+    frame->setGeometry(466, 236, 234, 104);
+    auto box = [&](const char* name, const QString& caption, const QRect& at, void (SettingsFlow::*set)(bool)) {
+        QString shown = caption;
+        shown.replace(QStringLiteral(": "), QStringLiteral(":\n"));
+        QCheckBox* c = check(name, shown, frame, at);
+        c->setAccessibleName(caption);
+        connect(c, &QAbstractButton::toggled, this, [this, set](bool on) { change([&] { (flow_.get()->*set)(on); }); });
+        return c;
+    };
+    HintBox = box("HintBox", kHintCaption, {10, 3, 214, 32}, &SettingsFlow::setHint);
+    TrainerBox = box("TrainerBox", kTrainerCaption, {10, 36, 214, 32}, &SettingsFlow::setTrainer);
+    KeysBox = box("KeysBox", kKeysCaption, {10, 71, 214, 26}, &SettingsFlow::setKeyboardPlay);
 }
 
 void TForm2::buildStatisticsPage(QWidget* page) {
@@ -425,15 +446,15 @@ void TForm2::buildStatisticsPage(QWidget* page) {
 
     auto* combos = new QGroupBox(QStringLiteral("Выигрышные комбинации (только для Joker Poker) "), page);
     combos->setObjectName(QStringLiteral("GroupBoxCombinations"));
-    combos->setGeometry(6, 6, 384, 440);
-    heads(combos, 196, 290, 24);
+    combos->setGeometry(6, 6, 384, 330);
+    heads(combos, 196, 290, 20);
     const QStringList names = {QStringLiteral("5 of a kind"), QStringLiteral("Royal Flush"),
                                QStringLiteral("Straight Flush"), QStringLiteral("4 of a kind"),
                                QStringLiteral("Full House"), QStringLiteral("Flush"), QStringLiteral("Straight"),
                                QStringLiteral("3 of a kind"), QStringLiteral("Two pairs"),
                                QStringLiteral("Раздач всего")};
     for (int i = 0; i < 10; ++i) {
-        const int y = 52 + i * 32 + (i == 9 ? 8 : 0);
+        const int y = 42 + i * 24 + (i == 9 ? 8 : 0);
         if (i == 9) {
             auto* rule = new QFrame(combos);
             rule->setGeometry(14, y - 7, 356, 1);
@@ -443,7 +464,7 @@ void TForm2::buildStatisticsPage(QWidget* page) {
         CombinationThisRun[static_cast<std::size_t>(i)] = figure(combos, 196, y);
         CombinationAll[static_cast<std::size_t>(i)] = figure(combos, 290, y);
     }
-    saveBox(0, combos, {14, 404, 200, 26});
+    saveBox(0, combos, {14, 298, 200, 26});
 
     auto* credits = new QGroupBox(QStringLiteral("Кредиты"), page);
     credits->setObjectName(QStringLiteral("GroupBoxCredits"));
@@ -475,6 +496,27 @@ void TForm2::buildStatisticsPage(QWidget* page) {
             all[static_cast<std::size_t>(i)] = figure(group, 212, y);
         }
         saveBox(static_cast<std::size_t>(2 + g), group, {14, 90, 200, 24});
+    }
+    buildTrainerGroup(page);
+}
+
+void TForm2::buildTrainerGroup(QWidget* page) {
+    auto* group = new QGroupBox(QStringLiteral(" Тренер "), page);
+    group->setObjectName(QStringLiteral("GroupBoxTrainer"));
+    group->setGeometry(6, 340, 384, 106);
+    label(QStringLiteral("Эта игра"), group, {196, 16, 80, 20}, "Heading", Qt::AlignRight | Qt::AlignVCenter);
+    label(QStringLiteral("Все игры"), group, {290, 16, 80, 20}, "Heading", Qt::AlignRight | Qt::AlignVCenter);
+    TrainerSaveBox = check("SaveBox5", QStringLiteral(" сохранить"), group, {14, 15, 170, 22});
+    connect(TrainerSaveBox, &QAbstractButton::toggled, this,
+            [this](bool on) { change([&] { flow_->exitChoices().saveTrainer = on; }); });
+    const QStringList rows = {QStringLiteral("Решений"), QStringLiteral("Ошибок"), QStringLiteral("Цена ошибок, кредитов")};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 38 + i * 21;
+        label(rows[i], group, {14, y, 180, 22});
+        TrainerThisRun[static_cast<std::size_t>(i)] =
+            label(QStringLiteral("0"), group, {196, y, 80, 22}, "Figure", Qt::AlignRight | Qt::AlignVCenter);
+        TrainerAll[static_cast<std::size_t>(i)] =
+            label(QStringLiteral("0"), group, {290, y, 80, 22}, "Figure", Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
@@ -581,6 +623,9 @@ void TForm2::render() {
     for (QWidget* w : std::initializer_list<QWidget*>{FortuneGroup, CheckBox2, CheckBox5, EndAfterLabel, SEd2, MinutesLabel})
         w->setVisible(!m.fortuneLocked);
     setChecked(CheckBox4, e.offerAnotherGame);
+    setChecked(HintBox, o.hint);
+    setChecked(TrainerBox, o.trainer);
+    setChecked(KeysBox, o.keyboardPlay);
 
     const bool saves[] = {e.saveCombinations, e.saveCredits, e.saveRedBlack, e.saveHigherLower};
     for (std::size_t i = 0; i < 4; ++i) setChecked(SaveBox[i], saves[i]);
@@ -598,6 +643,15 @@ void TForm2::render() {
         setText(RedBlackAll[i], QString::number(f.redBlackAll[i]));
         setText(HigherLowerThisRun[i], QString::number(f.higherLowerThisRun[i]));
         setText(HigherLowerAll[i], QString::number(f.higherLowerAll[i]));
+    }
+    setChecked(TrainerSaveBox, e.saveTrainer);
+    for (std::size_t i = 0; i < 3; ++i) {
+        // the cost is kept in hundredths of a credit
+        auto shown = [i](int v) {
+            return i < 2 ? QString::number(v) : QString::number(v / 100.0, 'f', 2).replace(u'.', u',');
+        };
+        setText(TrainerThisRun[i], shown(f.trainerThisRun[i]));
+        setText(TrainerAll[i], shown(f.trainerAll[i]));
     }
 
     QStringList items;

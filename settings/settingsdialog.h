@@ -88,11 +88,15 @@ public:
     QCheckBox* CheckBox2;
     QLabel* RestartNote;
     QCheckBox* CheckBox4;
+    // the expert at the player's side
+    QCheckBox *HintBox, *TrainerBox, *KeysBox;
     // "Статистика"
     std::array<QCheckBox*, 4> SaveBox{};  // combinations, credits, Red-Black, Higher-Lower
     std::array<QLabel*, 10> CombinationThisRun{}, CombinationAll{};
     std::array<QLabel*, 4> CreditThisRun{}, CreditAll{};
     std::array<QLabel*, 2> RedBlackThisRun{}, RedBlackAll{}, HigherLowerThisRun{}, HigherLowerAll{};
+    QCheckBox* TrainerSaveBox;
+    std::array<QLabel*, 3> TrainerThisRun{}, TrainerAll{};  // decisions, mistakes, their cost
     // "Карты"
     Picture *BuiltInDeckPicture, *ExternalDeckPicture;
     QComboBox* ComboBox2;
@@ -116,6 +120,8 @@ private:
     void buildRiskPage(QWidget* page);
     void buildViewPage(QWidget* page);
     void buildAdvancedPage(QWidget* page);
+    void buildExpertBox(QWidget* page);
+    void buildTrainerGroup(QWidget* page);
     void buildStatisticsPage(QWidget* page);
     void buildCardsPage(QWidget* page);
     void okClicked();

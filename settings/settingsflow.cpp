@@ -26,6 +26,10 @@ void SettingsFlow::create() {
     o.variant = Variant::JokerPoker;
     machine_.cards.setBuiltInDeck(o.variant);
     machine_.state.externalDeck = false;
+    const store::ExpertChoices e = memory_.readExpertChoices();
+    o.hint = e.hint;
+    o.trainer = e.trainer;
+    o.keyboardPlay = e.keyboardPlay;
     fillAllGamesAtCreation();
 }
 
@@ -40,6 +44,7 @@ void SettingsFlow::fillAllGamesAtCreation() {
     // out wide and held at the ends of int.
     const long long more = static_cast<long long>(taken) - loaded;
     f.creditsAll = {loaded, taken, clampedToInt(std::max(more, 0LL)), clampedToInt(std::max(-more, 0LL))};
+    refreshTrainerFigures();
 }
 
 void SettingsFlow::refreshStatistics() {
@@ -60,6 +65,14 @@ void SettingsFlow::refreshStatistics() {
     f.redBlackAll = {stored.redBlackAttempts, stored.redBlackWins};
     f.higherLowerThisRun = {s.higherLowerAttempts, s.higherLowerWins};
     f.higherLowerAll = {stored.higherLowerAttempts, stored.higherLowerWins};
+    refreshTrainerFigures();
+}
+
+void SettingsFlow::refreshTrainerFigures() {
+    const store::TrainerFigures run = store::trainerFiguresOf(machine_.stats);
+    const store::TrainerFigures& all = memory_.storedAtStart().trainer;
+    model_.figures.trainerThisRun = {run.decisions, run.mistakes, run.cost};
+    model_.figures.trainerAll = {all.decisions, all.mistakes, all.cost};
 }
 
 void SettingsFlow::activate() {
@@ -217,6 +230,8 @@ void SettingsFlow::close() {
     c.back = model_.back;
     c.offerAnotherGame = exitChoices().offerAnotherGame;
     memory_.storeDialogChoices(c);
+    const Options& o = machine_.options;
+    memory_.storeExpertChoices({o.hint, o.trainer, o.keyboardPlay});
     machine_.options.soundOn = model_.sounds;
 }
 

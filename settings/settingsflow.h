@@ -23,6 +23,10 @@ inline const QString kFortuneNormal = QStringLiteral("Норма");
 inline const QString kFortuneMore = QStringLiteral("Больше");
 inline const QString kFortuneLess = QStringLiteral("Меньше");
 inline const QString kChooseDeck = QStringLiteral("Выберите колоду в выпадающем списке.");
+// The expert at the player's side on "Продвинутые настройки".
+inline const QString kHintCaption = QStringLiteral("Подсказка: лучшая игра");
+inline const QString kTrainerCaption = QStringLiteral("Тренер: предупреждать об ошибках");
+inline const QString kKeysCaption = QStringLiteral("Игра с клавиатуры");
 
 inline constexpr int kFortuneMin = -100;
 inline constexpr int kFortuneMax = 100;
@@ -82,6 +86,8 @@ struct StatisticsFigures {
     std::array<int, 4> creditsThisRun{}, creditsAll{};
     std::array<int, 2> redBlackThisRun{}, redBlackAll{};
     std::array<int, 2> higherLowerThisRun{}, higherLowerAll{};
+    // The trainer: decisions, mistakes, and their cost in hundredths of a credit.
+    std::array<int, 3> trainerThisRun{}, trainerAll{};
 };
 
 // The dialog's own state: what has no place in the machine's options or in
@@ -146,6 +152,10 @@ public:
     void setTimeLimitMinutes(int minutes);
     void setLockFortune(bool on) { model_.CheckBox2 = on; }
     void setOfferAnotherGame(bool on) { exitChoices().offerAnotherGame = on; }
+    // The expert at the player's side: at once, kept when the dialog closes.
+    void setHint(bool on) { machine_.options.hint = on; }
+    void setTrainer(bool on) { machine_.options.trainer = on; }
+    void setKeyboardPlay(bool on) { machine_.options.keyboardPlay = on; }
     // --- "Карты" --------------------------------------------------------------
     void chooseDeckEntry(int index);
     void setExternalDeck(bool on) { model_.externalDeck = on; }
@@ -166,6 +176,7 @@ public:
 
 private:
     void refreshStatistics();
+    void refreshTrainerFigures();
     void fillAllGamesAtCreation();
     void builtInDeckAgain();
     void applyTimeLimit();

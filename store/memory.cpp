@@ -43,6 +43,7 @@ void Memory::readRunStatistics() {
     stored_.redBlackWins = st.read(stat::strbv);
     stored_.higherLowerAttempts = st.read(stat::stbsa);
     stored_.higherLowerWins = st.read(stat::stbsv);
+    stored_.trainer = readTrainerFigures(st);
     m.stats.countedJackPot = st.read(vol::format);
 
     const int firstPool = st.read(vol::bon);
@@ -76,6 +77,17 @@ DialogChoices Memory::readDialogChoices() {
 void Memory::storeDialogChoices(const DialogChoices& c) {
     SettingsStore st(paths_.settingsFile);
     writeDialogChoices(st, c);
+    note(st);
+}
+
+ExpertChoices Memory::readExpertChoices() {
+    const SettingsStore st(paths_.settingsFile);
+    return store::readExpertChoices(st);
+}
+
+void Memory::storeExpertChoices(const ExpertChoices& c) {
+    SettingsStore st(paths_.settingsFile);
+    writeExpertChoices(st, c);
     note(st);
 }
 
@@ -136,6 +148,9 @@ void Memory::storeStatistics(SettingsStore& st, ExitPort& port) {
         st.write(stat::stbsa, addSaturated(st.read(stat::stbsa), s.higherLowerAttempts));
         st.write(stat::stbsv, addSaturated(st.read(stat::stbsv), s.higherLowerWins));
     }
+
+    if (resetAsked(choices_.saveTrainer, kResetTrainer, port)) resetTrainerFigures(st);
+    if (choices_.saveTrainer) addTrainerFigures(st, trainerFiguresOf(s));
 }
 
 void Memory::exitSequence(ExitPort& port) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "context.h"
+#include "expertstore.h"
 #include "gamelog.h"
 #include "ledger.h"
 #include "settingsstore.h"
@@ -33,6 +34,7 @@ struct ExitChoices {
     bool saveCredits = true;
     bool saveRedBlack = true;
     bool saveHigherLower = true;
+    bool saveTrainer = true;          // the trainer's box on the same page
     bool rememberDisplayMode = true;  // "Запомнить при выходе" (CheckBox3)
     bool offerAnotherGame = false;    // "При выходе из программы всегда предлагать..." (CheckBox4)
 };
@@ -43,6 +45,7 @@ struct StoredStatistics {
     std::array<int, 10> combinations{};  // "stp" .. "stdeal"
     CreditStatistics credits;
     int redBlackAttempts = 0, redBlackWins = 0, higherLowerAttempts = 0, higherLowerWins = 0;
+    TrainerFigures trainer;
 };
 
 // What the exit sequence asks of the windows.
@@ -99,6 +102,9 @@ public:
     // Each close of the dialog.
     void storeDialogChoices(const DialogChoices& choices);
     ExitChoices& exitChoices() { return choices_; }
+    // The expert's three options: creation and each close, like the four.
+    ExpertChoices readExpertChoices();
+    void storeExpertChoices(const ExpertChoices& choices);
     const StoredStatistics& storedAtStart() const { return stored_; }
 
     // --- totals window -----------------------------------------------------

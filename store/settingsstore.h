@@ -43,6 +43,11 @@ inline constexpr Value back{Section::Vol, "3", 0};          // also read at the 
 inline constexpr Value exitOffer{Section::Vol, "exit", 0};
 inline constexpr Value num{Section::Vol, "num", 0};         // totals window: creation / end of run
 inline constexpr std::array<Value, 4> pools{bon, bon1, bon2, bon3};
+// The expert at the player's side (expertstore.h): settings dialog creation /
+// close, written only when they change.
+inline constexpr Value hint{Section::Vol, "hint", 0};       // "Подсказка: лучшая игра"
+inline constexpr Value trainer{Section::Vol, "trainer", 0}; // "Тренер: предупреждать об ошибках"
+inline constexpr Value keys{Section::Vol, "keys", 0};       // "Игра с клавиатуры"
 } // namespace vol
 
 // [stat]: all default to 0; read at the start of the run, written at exit.
@@ -68,6 +73,11 @@ inline constexpr Value stbsv{Section::Stat, "stbsv", 0};
 // The Joker Poker combination counters and the deal counter, in the order of
 // the statistics page.
 inline constexpr std::array<Value, 10> combinations{stp, str, stq, stk, sth, stf, sts, stt, std_, stdeal};
+// The trainer (expertstore.h): the draws it weighed, those below the best
+// play, and what they cost on average in hundredths of a credit.
+inline constexpr Value stexd{Section::Stat, "stexd", 0};
+inline constexpr Value stexm{Section::Stat, "stexm", 0};
+inline constexpr Value stexc{Section::Stat, "stexc", 0};
 } // namespace stat
 
 // The running counter of Statistics that belongs to combinations[i].

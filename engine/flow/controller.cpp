@@ -19,6 +19,7 @@ Controller::Controller(Pacer& pacer, SoundPort& sound, Clock& clock, WindowPort&
       higherLower(machine, game),
       roulette(machine, game),
       jackPot(machine),
+      expert(machine, game),
       window_(window) {
     game.setWinHandler(&wins);
     risk.plug(higherLower, roulette, machine.state);
@@ -80,7 +81,15 @@ bool Controller::click(Ctl c) {
     if (!accepts(c)) return false;
     Machine& m = machine;
     switch (c) {
-    case Ctl::Deal: guarded([&] { game.dealClick(); }); break;
+    case Ctl::Deal:
+        guarded([&] {
+            // The trainer asks before anything is charged.
+            if (!expert.approveDraw([this](const QString& q) { return window_.ask(q); })) return;
+            expert.dealStarting();
+            game.dealClick();
+            expert.dealEnded();
+        });
+        break;
     case Ctl::btnpay: guarded([&] { game.loadClick(); }); break;
     case Ctl::btnbet1: guarded([&] { game.betMinusClick(); }); break;
     case Ctl::btnbet2: guarded([&] { game.betPlusClick(); }); break;
@@ -134,12 +143,62 @@ bool Controller::click(Ctl c) {
     return true;
 }
 
-void Controller::keyPressed(int key) {
-    constexpr int kKeyEscape = 0x01000000;  // Qt::Key_Escape
-    constexpr int kKeyF1 = 0x01000030;      // Qt::Key_F1
-    if (key != kKeyF1) machine.cabinet.Panel2.visible = false;
-    if (key == kKeyEscape) window_.minimize();
-    if (key == kKeyF1) window_.openHelp();
+void Controller::keyPressed(int key, bool autoRepeat) {
+    const bool intro = machine.cabinet.Panel2.visible;
+    if (key != Qt::Key_F1) machine.cabinet.Panel2.visible = false;
+    if (key == Qt::Key_Escape) window_.minimize();
+    if (key == Qt::Key_F1) window_.openHelp();
+    // A key that takes the intro away does only that; a key held down
+    // presses its button once.
+    if (intro || autoRepeat) return;
+    if (key == kHintKey && machine.options.hint) {
+        guarded([&] { expert.applyHint(); });
+        return;
+    }
+    if (!machine.options.keyboardPlay) return;
+    if (const std::optional<Ctl> c = keyControl(key, machine.cabinet)) click(*c);
+}
+
+std::optional<Ctl> keyControl(int key, const Cabinet& cab) {
+    switch (key) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
+        return cab.Panel4.visible ? Ctl::BtnYes1 : Ctl::Deal;
+    case Qt::Key_1: return Ctl::Im1;
+    case Qt::Key_2: return Ctl::Im2;
+    case Qt::Key_3: return Ctl::Im3;
+    case Qt::Key_4: return Ctl::Im4;
+    case Qt::Key_5: return Ctl::Im5;
+    case Qt::Key_Minus: return Ctl::btnbet1;
+    case Qt::Key_Plus: case Qt::Key_Equal: return Ctl::btnbet2;
+    case Qt::Key_Insert: case Qt::Key_0: return Ctl::btnpay;
+    case Qt::Key_Left: return Ctl::BtnRed;
+    case Qt::Key_Right: return Ctl::BtnBlack;
+    case Qt::Key_Up: case Qt::Key_Down: return Ctl::BtnNo;
+    case Qt::Key_End: return cab.Panel3.visible ? Ctl::BtnCash : Ctl::BtnCash1;
+    case Qt::Key_Home: return cab.Panel3.visible ? Ctl::Btn12 : Ctl::BtnHalf1;
+    default: return std::nullopt;
+    }
+}
+
+QString keysOf(Ctl c) {
+    switch (c) {
+    case Ctl::Deal: return QStringLiteral("Enter или пробел");
+    case Ctl::Im1: return QStringLiteral("1");
+    case Ctl::Im2: return QStringLiteral("2");
+    case Ctl::Im3: return QStringLiteral("3");
+    case Ctl::Im4: return QStringLiteral("4");
+    case Ctl::Im5: return QStringLiteral("5");
+    case Ctl::btnbet1: return QStringLiteral("минус");
+    case Ctl::btnbet2: return QStringLiteral("плюс");
+    case Ctl::btnpay: return QStringLiteral("Insert или 0");
+    case Ctl::BtnRed: return QStringLiteral("стрелка влево");
+    case Ctl::BtnBlack: return QStringLiteral("стрелка вправо");
+    case Ctl::BtnNo: return QStringLiteral("стрелка вверх или вниз");
+    case Ctl::BtnCash: case Ctl::BtnCash1: return QStringLiteral("End");
+    case Ctl::Btn12: case Ctl::BtnHalf1: return QStringLiteral("Home");
+    case Ctl::BtnYes1: return QStringLiteral("Enter или пробел");
+    default: return {};
+    }
 }
 
 template <typename F>

@@ -5,7 +5,10 @@
 // program closes is unwound here.
 #include <QString>
 
+#include <optional>
+
 #include "context.h"
+#include "expert.h"
 #include "game.h"
 #include "jackpot.h"
 #include "redblack.h"
@@ -37,6 +40,16 @@ public:
     virtual void closeWindow() = 0;         // starts the closing sequence
 };
 
+// Keyboard play: the control a key presses now, if any. Enter and Space
+// deal and draw, and in Higher-Lower and Russian Roulette take the next step;
+// 1 to 5 are the cards; - and + the bet; Insert and 0 load credits; Left and
+// Right guess red and black, Up and Down let the machine choose; End takes
+// the win and Home half of it.
+std::optional<Ctl> keyControl(int key, const Cabinet& cab);
+// The keys of a control, as the help and the screen reader say them ("" for none).
+QString keysOf(Ctl c);
+inline constexpr int kHintKey = 0x01000031;  // Qt::Key_F2
+
 // The maker's web pages, all on one host.
 namespace web {
 inline const QString kHost = QStringLiteral("https://talvern.ostrel.example");
@@ -59,6 +72,7 @@ public:
     HigherLowerFlow higherLower;
     RouletteFlow roulette;
     JackPotFlow jackPot;  // the Jack Pot window's game
+    ExpertFlow expert;    // the hint, the trainer and the risk games' odds, when turned on
 
     // Returns false when the control is hidden or disabled, or no click of it
     // is taken now.
@@ -66,7 +80,11 @@ public:
     // Whether a click of the control would be taken now; the window draws
     // what this refuses as disabled.
     bool accepts(Ctl c) const;
-    void keyPressed(int key);  // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help
+    // Qt key codes: any key but F1 hides the intro, Esc minimises, F1 help.
+    // With the hint on, F2 holds what it keeps; with keyboard play on, the
+    // keys of keyControl() press their buttons (not while the intro is
+    // shown, and not by a key held down).
+    void keyPressed(int key, bool autoRepeat = false);
 
     // The Jack Pot window's clicks, keys and timers: its guess and payout
     // wait like every other step, so they run in the same guard.

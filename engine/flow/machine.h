@@ -32,6 +32,17 @@ struct Options {
     // back, before OK applies the sliders to `fortune`.
     bool statisticsOff = false;
     bool statsOff() const { return statisticsOff; }
+
+    // Beyond the machine's rules, each off until the player turns it on
+    // ("Продвинутые настройки"): the best play shown (the hint, and the odds
+    // of a risk game's next step), the trainer's question before a costly
+    // draw, and keys for every button of the game.
+    bool hint = false;
+    bool trainer = false;
+    bool keyboardPlay = false;
+    // A fortune setting bends the deal or a risk game: the expert's figures
+    // are then those of the fair machine.
+    bool bent() const { return fortune[0] || fortune[1] || fortune[2] || fortune[3]; }
 };
 
 // Figures read from a damaged or foreign store can be anywhere in the range
@@ -52,6 +63,9 @@ struct Statistics {
     int redBlackAttempts = 0, redBlackWins = 0, higherLowerAttempts = 0, higherLowerWins = 0;
     // Counted copies of the live figures (what the totals and the log report).
     int countedCredits = 0, countedLoaded = 0, countedTaken = 0, countedJackPot = 10000;
+    // The trainer: the draws it weighed, those below the best play, and what
+    // they cost on average, in hundredths of a credit.
+    int trainerDecisions = 0, trainerMistakes = 0, trainerCost = 0;
 
     int* combinationCounter(char handClass);
 };

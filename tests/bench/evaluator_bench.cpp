@@ -1,33 +1,18 @@
 // Classifier speed, ns per hand, for each evaluator and way of looking up.
 #include <benchmark/benchmark.h>
 
-#include <random>
-#include <vector>
-
 #include "evaluator.h"
+#include "random_hands.h"
 
 using namespace talvern;
 
 namespace {
 
-std::vector<Hand> randomHands(Variant v, std::size_t n) {
-    std::vector<Card> deck;
-    for (Card c = 0; c <= 52; ++c)
-        if (inDeck(v, c)) deck.push_back(c);
-    std::mt19937 rng(1);
-    std::vector<Hand> out(n);
-    for (Hand& h : out) {
-        std::shuffle(deck.begin(), deck.end(), rng);
-        std::copy_n(deck.begin(), 5, h.begin());
-    }
-    return out;
-}
-
 void classify(benchmark::State& state, Variant v, Classifier::Mode mode, Phase phase) {
     CardImageTable t;
     t.setBuiltInDeck(v);
     const Classifier c(t, v, mode);
-    const auto hands = randomHands(v, 1 << 16);
+    const auto hands = bench::randomHands(v, 1 << 16);
     c(hands[0], phase);  // build the lookup table outside the timing
     std::size_t i = 0;
     for (auto _ : state) {

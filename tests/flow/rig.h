@@ -51,7 +51,9 @@ public:
         }
         now = end;
     }
-    void processEvents() override {}
+    void processEvents() override {
+        if (closing) throw Unwind{};
+    }
 
     int total(char kind) const {
         int sum = 0;
@@ -87,8 +89,11 @@ struct FakeWindow : WindowPort {
     bool answer = true;
     std::vector<QString> asked, opened;
     int closed = 0, minimized = 0, toggled = 0, help = 0, about = 0, totals = 0, settings = 0;
+    // What happens while a question is open (a timer firing, a click).
+    std::function<void()> whileAsking;
     bool ask(const QString& q) override {
         asked.push_back(q);
+        if (whileAsking) whileAsking();
         return answer;
     }
     void openAddress(const QString& url) override { opened.push_back(url); }

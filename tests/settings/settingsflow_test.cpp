@@ -520,6 +520,54 @@ TEST(Statistics, AllGamesFromTheStartThisRunOnEachActivationWhileCounting) {
     EXPECT_EQ(f.redBlackThisRun, (std::array<int, 2>{2, 1}));
 }
 
+// The expert's three options: off in a fresh store, read at creation, at
+// once in the machine when ticked, kept when the dialog closes.
+TEST(Expert, OptionsAreReadAtCreationAppliedAtOnceAndKeptOnClose) {
+    Dialog d;
+    d.create();
+    EXPECT_FALSE(d.m.options.hint || d.m.options.trainer || d.m.options.keyboardPlay);
+    d.flow.setHint(true);
+    d.flow.setKeyboardPlay(true);
+    EXPECT_TRUE(d.m.options.hint);
+    EXPECT_TRUE(d.m.options.keyboardPlay);
+    d.flow.close();
+    EXPECT_EQ(d.stored(store::vol::hint), 1);
+    EXPECT_EQ(d.stored(store::vol::trainer), 0);
+    EXPECT_EQ(d.stored(store::vol::keys), 1);
+
+    Dialog next;  // the next run
+    next.store(store::vol::hint, 1);
+    next.store(store::vol::trainer, 1);
+    next.store(store::vol::keys, 1);
+    next.create();
+    EXPECT_TRUE(next.m.options.hint);
+    EXPECT_TRUE(next.m.options.trainer);
+    EXPECT_TRUE(next.m.options.keyboardPlay);
+    // They are no fortune settings: keeping those hides nothing of them.
+    next.flow.setLockFortune(true);
+    next.flow.ok();
+    next.flow.setTrainer(false);
+    EXPECT_FALSE(next.m.options.trainer);
+}
+
+TEST(Expert, TheTrainersFiguresOnTheStatisticsPage) {
+    Dialog d;
+    d.store(store::stat::stexd, 120);
+    d.store(store::stat::stexm, 9);
+    d.store(store::stat::stexc, 431);
+    d.create();
+    const StatisticsFigures& f = d.model.figures;
+    EXPECT_EQ(f.trainerAll, (std::array<int, 3>{120, 9, 431}));
+    EXPECT_EQ(f.trainerThisRun, (std::array<int, 3>{0, 0, 0}));
+    d.m.stats.trainerDecisions = 4;
+    d.m.stats.trainerMistakes = 1;
+    d.m.stats.trainerCost = 35;
+    d.flow.opening(false);
+    d.flow.activate();
+    EXPECT_EQ(f.trainerThisRun, (std::array<int, 3>{4, 1, 35}));
+    EXPECT_EQ(f.trainerAll, (std::array<int, 3>{120, 9, 431}));  // this run is added at exit
+}
+
 // A damaged store with the ends of int in it: the figures are held at the
 // ends too, never wrapped (the sanitizer run makes an overflow fail).
 TEST(Statistics, ExtremeStoredTotalsGiveFiguresAtTheEndsOfInt) {

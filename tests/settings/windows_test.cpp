@@ -276,6 +276,49 @@ TEST(SettingsDialog, OkAppliesHidesAndTheCloseKeepsTheChoices) {
     EXPECT_TRUE(f.Clock->isVisible());
     EXPECT_TRUE(f.RestartNote->isVisible());
     EXPECT_TRUE(f.CheckBox4->isVisible());
+    for (QWidget* w : std::initializer_list<QWidget*>{f.HintBox, f.TrainerBox, f.KeysBox})
+        EXPECT_TRUE(w->isVisible()) << qPrintable(w->objectName());
+}
+
+// The expert's three boxes on "Продвинутые настройки", off at first and
+// at once in the machine; the trainer's group on the statistics page.
+TEST(SettingsDialog, TheExpertsBoxesAndTheTrainersFigures) {
+    Dialog d;
+    TForm2& f = d.form;
+    f.show();
+    f.PageControl1->setCurrentIndex(2);
+    EXPECT_EQ(f.HintBox->accessibleName(), "Подсказка: лучшая игра");
+    EXPECT_EQ(f.TrainerBox->accessibleName(), "Тренер: предупреждать об ошибках");
+    EXPECT_EQ(f.KeysBox->text(), "Игра с клавиатуры");
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{f.HintBox, f.TrainerBox, f.KeysBox})
+        EXPECT_FALSE(b->isChecked()) << qPrintable(b->objectName());
+    clickRadio(f.HintBox);  // on the box itself: the captions are shorter than the controls
+    clickRadio(f.TrainerBox);
+    EXPECT_TRUE(d.m.options.hint);
+    EXPECT_TRUE(d.m.options.trainer);
+    EXPECT_FALSE(d.m.options.keyboardPlay);
+    clickRadio(f.HintBox);
+    EXPECT_FALSE(d.m.options.hint);
+    // every box stays inside the page, clear of the others
+    const QRect page = f.PageControl1->widget(2)->rect();
+    for (QWidget* w : std::initializer_list<QWidget*>{f.HintBox, f.TrainerBox, f.KeysBox, f.CheckBox4, f.CheckBox2,
+                                                      f.RestartNote, f.SEd2, f.Clock}) {
+        const QRect r(w->mapTo(f.PageControl1->widget(2), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(page.contains(r)) << qPrintable(w->objectName());
+    }
+
+    d.m.stats.trainerDecisions = 12;
+    d.m.stats.trainerMistakes = 3;
+    d.m.stats.trainerCost = 1207;
+    f.activated();
+    f.PageControl1->setCurrentIndex(3);
+    EXPECT_EQ(f.TrainerThisRun[0]->text(), "12");
+    EXPECT_EQ(f.TrainerThisRun[1]->text(), "3");
+    EXPECT_EQ(f.TrainerThisRun[2]->text(), "12,07");
+    EXPECT_EQ(f.TrainerAll[2]->text(), "0,00");
+    EXPECT_TRUE(f.TrainerSaveBox->isChecked());
+    clickRadio(f.TrainerSaveBox);
+    EXPECT_FALSE(d.memory.exitChoices().saveTrainer);
 }
 
 TEST(SettingsDialog, OkWithTheExternalDeckAndNoEntryAsksForADeckAndStaysOpen) {

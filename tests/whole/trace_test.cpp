@@ -131,6 +131,33 @@ TEST(Trace, FiguresAreWhatTheCabinetShows) {
         EXPECT_EQ(f["holds"].mid(i, 1), cab.lb[static_cast<std::size_t>(i)].visible ? "1" : "0");
 }
 
+// The expert: the hint's cards as five 0/1 ("-" while it says nothing), its
+// words, and the card codes on the table.
+TEST(Trace, TheHintIsReportedAsTheCardsItKeeps) {
+    Traced t;
+    Machine& m = t.window.controller().machine;
+    t.click(Ctl::Panel2);
+    t.click(Ctl::btnpay);
+    t.click(Ctl::Deal);
+    Fields f = parse(Trace::figures(t.window));
+    EXPECT_EQ(f["advice"], "-");
+    EXPECT_EQ(f["hint"], "");
+    QStringList codes;
+    for (Card c : m.state.hand) codes << QString::number(c);
+    EXPECT_EQ(f["hand"], codes.join(u','));
+
+    m.options.hint = true;
+    f = parse(Trace::figures(t.window));
+    const ExpertView v = t.window.controller().expert.view();
+    ASSERT_TRUE(v.advice);
+    QString mask;
+    for (bool keep : v.keep) mask += keep ? u'1' : u'0';
+    EXPECT_EQ(f["advice"], mask);
+    EXPECT_EQ(f["hint"], v.hint);
+    m.options.hint = false;
+    t.click(Ctl::btnbet1);  // the board reset for the tests after this one
+}
+
 TEST(Trace, AStateLineOnlyWhenSomethingChanged) {
     Traced t;
     t.trace->sample();

@@ -3,7 +3,7 @@
 # and keyboard the way a player plays it, from an empty home to the receipt,
 # and then the settings file and stat.log it leaves.
 #
-#   whole_machine.sh TALVERN [HELP_VIEWER]
+#   whole_machine.sh TALVERN [HELP_VIEWER [TALVERN_ODDS]]
 #
 # What it plays, in this order:
 #   - F1 and "помощь": the local help page and the maker's help page are
@@ -23,6 +23,11 @@
 #   - "все в 0%", no risk game, Joker Poker, the offer of another game
 #     ticked: the credits and the Jack Pot come back to their counted
 #     values; a load and two Joker Poker games with statistics on;
+#   - the expert turned on (the hint, the trainer, keyboard play): a game
+#     dealt with the hint, which must be talvern-odds hold's first line
+#     (TALVERN_ODDS), a costly hold the trainer asks about and "Нет", the
+#     hint held by its key and drawn; then a game by keyboard alone (the bet,
+#     a load, the deal, the holds, the draw);
 #   - ВЫХОД, "Да", the receipt, "Сыграем еще?" answered No.
 # Then the settings file and stat.log must hold what was played: the
 # dialog's choices, the run number, the counters of the games played with
@@ -36,6 +41,8 @@
 set -euo pipefail
 bin=$(readlink -f "$1")
 viewer=${2:+$(readlink -f "$2")}
+odds=${3:+$(readlink -f "$3")}
+odds=${odds:-$(command -v talvern-odds || true)}
 if [ -z "${TALVERN_WHOLE_INNER:-}" ]; then
   export TALVERN_WHOLE_INNER=1
   # -noreset: an X server resets when its last client leaves and refuses
@@ -477,6 +484,27 @@ pull() {
   return 0
 }
 
+# The credits a game without a risk game brought, C before its first deal
+# and JP the Jack Pot windows before it: a win is paid at once and counted
+# into the combinations.
+count_plain_game() {  # C JP
+  local gain i found
+  gain=$(($(f credits) - ($1 - 1 - DRAW_CHARGED)))
+  [ "$JP_GAMES" != "$2" ] && gain=$((gain - JP_PAID))
+  if [ $gain -gt 0 ]; then
+    found=
+    for i in "${!joker_multipliers[@]}"; do
+      if [ "${joker_multipliers[$i]}" = $gain ]; then
+        combos[${joker_keys[$i]}]=$((${combos[${joker_keys[$i]}]} + 1))
+        found=1
+      fi
+    done
+    [ -n "$found" ] || fail "a Joker Poker win of $gain at bet 1 with no risk game"
+    note "Joker Poker without a risk game: $gain credited at once"
+  fi
+  check "the risk game after a win without one" "$(f panel3)$(f panel4)" 00
+}
+
 # The Jack Pot window: the count-up skipped with a key, then the joker
 # looked for under the first card, the second, the third until the window
 # closes. Sets JP_OPEN (the amount played for), JP_PAID, JP_ROUNDS.
@@ -782,21 +810,111 @@ for g in 1 2; do
   JP_PAID=0
   games_jp=$JP_GAMES
   deal_and_draw
-  gain=$(($(f credits) - (c - 1 - DRAW_CHARGED)))
-  [ "$JP_GAMES" != "$games_jp" ] && gain=$((gain - JP_PAID))
-  if [ $gain -gt 0 ]; then
-    found=
-    for i in "${!joker_multipliers[@]}"; do
-      if [ "${joker_multipliers[$i]}" = $gain ]; then
-        combos[${joker_keys[$i]}]=$((${combos[${joker_keys[$i]}]} + 1))
-        found=1
-      fi
-    done
-    [ -n "$found" ] || fail "a Joker Poker win of $gain at bet 1 with no risk game"
-    note "Joker Poker without a risk game: $gain credited at once"
-  fi
-  check "the risk game after a win without one" "$(f panel3)$(f panel4)" 00
+  count_plain_game "$c" "$games_jp"
 done
+
+# --- the expert at the player's side ----------------------------------------
+[ -x "$odds" ] || fail "no talvern-odds to check the hint against (third argument)"
+open_settings
+tab 3
+pclick 484 255  # "Подсказка: лучшая игра"
+pclick 484 288  # "Тренер: предупреждать об ошибках"
+pclick 484 320  # "Игра с клавиатуры"
+settled 10 expert=111
+shot settings-expert
+close_settings
+
+# The first deal with the hint: talvern-odds hold's first line for the hand
+# on the table, marked on the cards and stated at the bet.
+expert_deal() {  # press|key
+  idle 10
+  [ "$(f cover)" = 1 ] && load_credits
+  EXPERT_CREDITS=$(f credits)
+  EXPERT_JP=$JP_GAMES
+  JP_PAID=0
+  if [ "$1" = key ]; then key Return; else press deal; fi
+  idle 30 "credits=$((EXPERT_CREDITS - 1))" "advice=[01][01][01][01][01]"
+  deals=$((deals + 1))
+  local cards first net shown
+  cards=$(f hand | tr ',' ' ')
+  # shellcheck disable=SC2086
+  first=$("$odds" hold joker $cards | sed -n 2p)
+  check "the hint for the hand $cards" "$(f advice)" "${first:0:5}"
+  net=$(sed -n 's/.* net=\([-0-9.]*\) .*/\1/p' <<<"$first")
+  shown=$(f hint | sed -n 's/.*в среднем чистыми \([-+0-9,]*\) кредита.*/\1/p' | tr , .)
+  awk -v a="$net" -v b="$shown" 'BEGIN { d = a - b; exit !(d < 0.0050001 && d > -0.0050001) }' ||
+    fail "the hint states $shown credits, talvern-odds $net ($(f hint))"
+}
+# Draws (the trainer lets the best play go without a question) and counts
+# the game. Leaves LINE at the rest after it.
+expert_draw() {  # press|key
+  DRAW_CHARGED=1
+  [ "$(f holds)" = 11111 ] && DRAW_CHARGED=0
+  if [ "$1" = key ]; then key Return; else press deal; fi
+  idle 60
+  [ "$(f modal)" = - ] || fail "a question after the draw: $(f box)"
+  deals=$((deals + 1))
+  count_plain_game "$EXPERT_CREDITS" "$EXPERT_JP"
+}
+
+expert_deal press
+shot hint
+advice=$(f advice)
+# A hold the hint does not keep: the first card the other way round.
+costly=$([ "${advice:0:1}" = 1 ] && echo 0 || echo 1)${advice:1}
+for p in 1 2 3 4 5; do
+  [ "$(f holds | cut -c$p)" = "$(cut -c$p <<<"$costly")" ] || { key "$p"; idle 10; }
+done
+check "the holds the trainer is asked about" "$(f holds)" "$costly"
+press deal
+if wait_any 30 0 "$(conds 'box=Лучше оставить.*Менять карты так\?')" "$(conds busy=0 wait=0 modal=- jp=0)" &&
+  [ "$WHICH" = 1 ]; then
+  shot trainer
+  for i in 1 2 3 4 5; do
+    act key Escape  # "Нет": back to the holds
+    wait_any 3 0 "$(conds modal=- busy=0)" && break
+    [ $i = 5 ] && fail "the trainer's question did not take its key"
+  done
+  check "credits after the trainer's No" "$(f credits)" $((EXPERT_CREDITS - 1))
+  check "the holds after the trainer's No" "$(f holds)" "$costly"
+  check "the hint after the trainer's No" "$(f advice)" "$advice"
+  key F2
+  idle 10 "holds=$advice"
+  expert_draw key
+  note "the trainer asked about $costly, the hint's $advice held by F2 and drawn"
+else
+  # the other way round cost less than a rounding: drawn as it stood
+  deals=$((deals + 1))
+  DRAW_CHARGED=1
+  count_plain_game "$EXPERT_CREDITS" "$EXPERT_JP"
+  note "holding $costly cost less than a rounding: no question"
+fi
+
+# A game by keyboard alone: the bet up and down, a load, the deal, the
+# hint's cards held by their number keys, the draw.
+idle 10
+bet=$(f bet)
+key plus
+idle 10 "bet=2"
+key minus
+idle 10 "bet=$bet"
+before=$(f credits)
+key Insert
+idle 10 "credits=$((before + 100))"
+loaded=$((loaded + 100))
+expert_deal key
+want=$(f advice)
+for p in 1 2 3 4 5; do
+  [ "$(f holds | cut -c$p)" = "$(cut -c$p <<<"$want")" ] || { key "$p"; idle 10; }
+done
+check "the holds by the number keys" "$(f holds)" "$want"
+expert_draw key
+open_settings
+# two draws weighed, both the best play (the "Нет" drew nothing)
+check "the trainer's figures of this run" "$(f trainer)" "2/0/0"
+trainer_figures=$(f trainer)
+close_settings
+note "the expert: hints as talvern-odds gives them, a game by keys; the trainer counted $trainer_figures"
 
 # --- the exit -------------------------------------------------------------
 idle 10
@@ -856,6 +974,10 @@ check_ini stat strba "$rb_tries"
 check_ini stat strbv "$rb_wins"
 check_ini stat stbsa "$hl_tries"
 check_ini stat stbsv "$hl_wins"
+check_ini stat stexd "${trainer_figures%%/*}"
+check_ini vol hint 1
+check_ini vol trainer 1
+check_ini vol keys 1
 check_ini stat stcst "$loaded"
 check_ini stat stcto "$taken"
 check_ini stat stcw "$lost"   # the machine's side: loaded beyond what was taken

@@ -9,40 +9,29 @@
 #include <cstdint>
 #include <vector>
 
-#include "combinatorics.h"
-#include "outcomes.h"
+#include "draw_counts.h"
 
 namespace talvern::odds {
 
-using SlotCounts = std::array<std::int32_t, kMaxOutcomes>;
-// Indexed by a hold mask: bit i set keeps card i of the dealt hand.
-using HoldCounts = std::array<SlotCounts, 32>;
-// Five deck indices in ascending order.
-using DealIndices = std::array<int, 5>;
-
-inline constexpr int kAllHeld = 31;
-
-class FinalHandCounts {
+class FinalHandCounts : public DrawCountSource {
 public:
     // Classifies every five-card hand of the deck once with the engine's
     // classifier (after the draw) and sums the tables up from there; a few
     // hundred milliseconds, spread over `threads` threads.
     explicit FinalHandCounts(Variant v, int threads = 1);
 
-    Variant variant() const { return outcomes_.variant(); }
-    const Outcomes& outcomes() const { return outcomes_; }
-    const DeckIndexer& deck() const { return deck_; }
+    Variant variant() const override { return outcomes_.variant(); }
+    const Outcomes& outcomes() const override { return outcomes_; }
+    const DeckIndexer& deck() const override { return deck_; }
     // Five-card hands of the deck.
     std::uint32_t hands() const { return choose(deck_.size(), 5); }
-    // Cards left to draw from after the deal.
-    int stub() const { return deck_.size() - 5; }
 
     // The outcome slot of a five-card hand.
     int slotOf(const DealIndices& hand) const { return level5_[colexIndex(hand.data(), 5)]; }
 
     // For every hold of the dealt hand, how many of its draws end in each
     // outcome; the counts of hold m add up to C(stub, 5 - popcount(m)).
-    void holdCounts(const DealIndices& deal, HoldCounts& out) const;
+    void holdCounts(const DealIndices& deal, HoldCounts& out) const override;
 
 private:
     void classifyAll(int threads);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "exact.h"
-#include "final_hand_counts.h"
+#include "draw_counts.h"
 #include "hold_value.h"
 
 namespace talvern::odds {
@@ -24,7 +24,7 @@ struct HoldResult {
 
 class HoldAnalyzer {
 public:
-    explicit HoldAnalyzer(const FinalHandCounts& counts) : counts_(counts), odds_(counts.stub()) {}
+    explicit HoldAnalyzer(const DrawCountSource& counts) : counts_(counts), odds_(counts.stub()) {}
 
     // All 32 holds, best first: by net value, then as compareHolds() orders
     // equals, then the hold that keeps the leftmost cards. The cards must be
@@ -32,7 +32,7 @@ public:
     std::vector<HoldResult> rank(const Hand& dealt, const PayScale& pays, Charge charge) const;
 
 private:
-    const FinalHandCounts& counts_;
+    const DrawCountSource& counts_;
     DrawOdds odds_;
 };
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "final_hand_counts.h"
+#include "draw_counts.h"
 #include "outcomes.h"
 
 namespace talvern::odds {
