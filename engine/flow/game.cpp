@@ -26,20 +26,20 @@ void GameFlow::dealClick() {
     // A take inside the deal's own waits (at the top of the ladder) ends
     // the game there and the rest of the deal does not run.
     const StepTail ready(m_.pacer, [&] { cab.btnbet1.enabled = cab.btnbet2.enabled = cab.Deal.enabled = true; });
-    const int creditsBefore = s.credits;
     const int charged = s.allHeld() ? 0 : s.bet;
+    const bool drawing = s.anyHeld();
+    if (!drawing) m_.recorder.newGame(s.bet, s.credits, charged);
     if (charged) m_.setCredits(s.credits - charged);
     m_.syncCountedTotals();
     const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
     cab.BtnCash.visible = redBlack;
     cab.BtnCash1.visible = !redBlack;
     if (s.credits < s.bet) m_.showCover();
-    const bool drawing = s.anyHeld();
     if (drawing) {
         draw(charged);
         s.phase = Phase::Settled;
     } else {
-        firstDeal(creditsBefore, charged);
+        firstDeal();
         s.phase = Phase::Dealt;
     }
     evaluate();
@@ -53,7 +53,7 @@ void GameFlow::turnFaceUp(int pos, Card c) {
     m_.showCard(pos, c);
 }
 
-void GameFlow::firstDeal(int creditsBefore, int charged) {
+void GameFlow::firstDeal() {
     MachineState& s = m_.state;
     m_.play(SoundId::Rasd);
     m_.pacer.processEvents();
@@ -70,8 +70,7 @@ void GameFlow::firstDeal(int creditsBefore, int charged) {
     const int fortune = m_.options.fortune[0];
     const DealResult d = talvern::firstDeal({m_.options.variant, fortune, s.phase, &classify}, m_.random);
     s.fortuneRoll = d.fortuneRoll;
-    m_.recorder.firstDeal(m_.options.variant, s.bet, creditsBefore, charged, !m_.options.statsOff(),
-                          {seed, fortune, d.fortuneRoll, d.hand});
+    m_.recorder.firstDeal(m_.options.variant, !m_.options.statsOff(), {seed, fortune, d.fortuneRoll, d.hand});
 
     m_.pacer.pause(80);
     turnFaceUp(0, d.hand[0]);

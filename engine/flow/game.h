@@ -34,7 +34,7 @@ public:
 
     // The screen side of the first deal and the draw around the engine's
     // card computation; what the Deal button charged goes to the recall.
-    void firstDeal(int creditsBefore = 0, int charged = 0);
+    void firstDeal();
     void draw(int charged = 0);
     // Evaluate the hand and mark the result (after the first deal the
     // machine proposes holds; after the draw a win is handed on).

@@ -4,24 +4,30 @@ namespace talvern {
 
 using recall::Step;
 
-void GameRecorder::firstDeal(Variant v, int bet, int creditsBefore, int charged, bool counted, const recall::Deal& deal) {
+void GameRecorder::newGame(int bet, int creditsBefore, int charged) {
     // A first deal over a first deal (every hold turned off, Deal again):
     // the earlier game was left with its bet.
     if (game_) gameOver(creditsBefore);
     recall::GameRecord r;
     r.time = now_ ? now_() : std::string();
     r.run = run_;
-    r.variant = v;
     r.bet = bet;
     r.creditsBefore = creditsBefore;
     r.charged = charged;
-    r.counted = counted;
-    r.deal = deal;
     game_ = std::move(r);
+    dealt_ = false;
+}
+
+void GameRecorder::firstDeal(Variant v, bool counted, const recall::Deal& deal) {
+    if (!game_ || dealt_) return;
+    game_->variant = v;
+    game_->counted = counted;
+    game_->deal = deal;
+    dealt_ = true;
 }
 
 void GameRecorder::draw(Variant v, int charged, const Hand& from, const recall::Draw& draw) {
-    if (!game_ || game_->draw) return;
+    if (!game_ || !dealt_ || game_->draw) return;
     recall::Draw d = draw;
     if (from != game_->deal.cards) d.from = from;
     if (v != game_->variant) d.variant = v;
@@ -190,6 +196,7 @@ void GameRecorder::gameOver(int creditsAfter) {
     if (!game_) return;
     recall::GameRecord r = std::move(*game_);
     game_.reset();
+    if (!dealt_) return;
     r.creditsAfter = creditsAfter;
     ++recorded_;
     if (sink_) sink_(r);

@@ -21,9 +21,11 @@ public:
     void setNow(Now now) { now_ = std::move(now); }
     void setRun(int run) { run_ = run; }
 
-    // The Deal button: a first deal (the game before it, if still open, was
-    // left after its own first deal) and the draw.
-    void firstDeal(Variant v, int bet, int creditsBefore, int charged, bool counted, const recall::Deal& deal);
+    // The Deal button of a first deal, before it charges: a game begins (the
+    // one before it, if still open, was left after its own first deal).
+    void newGame(int bet, int creditsBefore, int charged);
+    // Its cards; a game that ends before it has them is no game to recall.
+    void firstDeal(Variant v, bool counted, const recall::Deal& deal);
     void draw(Variant v, int charged, const Hand& from, const recall::Draw& draw);
     void result(char handClass, int line, int win);
     void loaded(int amount);
@@ -57,7 +59,8 @@ public:
     void gameOver(int creditsAfter);
 
     bool gameOpen() const { return game_.has_value(); }
-    const recall::GameRecord* current() const { return game_ ? &*game_ : nullptr; }
+    // The game open now, once its cards are dealt.
+    const recall::GameRecord* current() const { return game_ && dealt_ ? &*game_ : nullptr; }
     long recorded() const { return recorded_; }
 
 private:
@@ -67,6 +70,7 @@ private:
     Now now_;
     int run_ = 0;
     long recorded_ = 0;
+    bool dealt_ = false;
 };
 
 } // namespace talvern
