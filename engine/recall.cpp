@@ -302,6 +302,7 @@ Step stepOf(const ordered_json& j) {
         s.place = static_cast<int>(integer(j, "place", 1, 5));
         s.card = cardOf(j, "card");
         s.outcome = named(j, "outcome", kOutcomes);
+        s.right = s.outcome == 2;
         s.win = amount(j, "win");
         break;
     case Step::Kind::Reveal:
