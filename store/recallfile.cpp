@@ -32,6 +32,7 @@ bool RecallFile::append(const recall::GameRecord& game) {
     bytes += '\n';
 
     QFile f(path_);
+    const bool existed = f.exists();
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         failed_ = true;
         return false;
@@ -39,8 +40,11 @@ bool RecallFile::append(const recall::GameRecord& game) {
     const qint64 before = f.size();
     const bool written = f.write(bytes) == bytes.size() && ::fsync(f.handle()) == 0;
     if (!written) {
-        // Whatever part of the line reached the disk goes again.
+        // Whatever part of the line reached the disk goes again, and a file
+        // this append made is not left behind empty.
         f.resize(before);
+        f.close();
+        if (!existed) QFile::remove(path_);
         failed_ = true;
         return false;
     }
