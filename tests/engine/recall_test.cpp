@@ -9,45 +9,19 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "dealing.h"
 #include "odds_cli.h"
-#include "paytable.h"
 #include "recall.h"
+#include "recallgames.h"
 #include "replay_cmd.h"
 
 using namespace talvern;
 
 namespace {
 
-// A game of Jack or Better as the machine would have recorded it: dealt and
-// drawn from two seeds, the first two cards held.
 recall::GameRecord dealtGame(std::uint32_t seed) {
-    CardImageTable t;
-    t.setBuiltInDeck(Variant::JackOrBetter);
-    const Classifier classify(t, Variant::JackOrBetter);
-    recall::GameRecord g;
-    g.time = "2026-12-08T10:00:00";
-    g.run = 2;
-    g.variant = Variant::JackOrBetter;
-    g.bet = 5;
-    g.creditsBefore = 100;
-    g.charged = 10;
+    recall::GameRecord g = test::recordedGame(Variant::JackOrBetter, seed);
+    g.win = 0;  // what the game paid is not what the replay checks
     g.creditsAfter = 90;
-    RandomSource r(seed);
-    const DealResult d = firstDeal({Variant::JackOrBetter, 0, Phase::Settled, &classify}, r);
-    g.deal = {seed, 0, d.fortuneRoll, d.hand};
-    recall::Draw dr;
-    dr.seed = seed + 1000;
-    dr.held = {true, true, false, false, false};
-    RandomSource r2(dr.seed);
-    const DealResult f = draw({Variant::JackOrBetter, 0, Phase::Dealt, &classify}, r2, d.hand, dr.held, d.fortuneRoll);
-    dr.roll = d.fortuneRoll;
-    dr.rollAfter = f.fortuneRoll;
-    dr.cards = f.hand;
-    g.draw = dr;
-    const Evaluation e = classify(f.hand, Phase::Settled);
-    g.handClass = e.handClass;
-    g.line = lineOfClass(Variant::JackOrBetter, e.handClass, e.jacksPair);
     return g;
 }
 

@@ -3,7 +3,7 @@
 # and keyboard the way a player plays it, from an empty home to the receipt,
 # and then the settings file and stat.log it leaves.
 #
-#   whole_machine.sh TALVERN [HELP_VIEWER]
+#   whole_machine.sh TALVERN [HELP_VIEWER [TALVERN_ODDS]]
 #
 # What it plays, in this order:
 #   - F1 and "помощь": the local help page and the maker's help page are
@@ -27,7 +27,9 @@
 # Then the settings file and stat.log must hold what was played: the
 # dialog's choices, the run number, the counters of the games played with
 # statistics on (and none of the others), the pools, the Jack Pot, and one
-# run's block in Windows-1251 with the receipt's figures.
+# run's block in Windows-1251 with the receipt's figures. And every game
+# of the recall file it wrote must replay from its seeds (talvern-odds
+# replay), among them games of each variant, each risk game and the Jack Pot.
 # The outcomes the machine draws are steered with its own sliders or
 # waited for in bounded loops; the state is read from the program's trace
 # (TALVERN_TRACE, mainwindow/trace.h), what the player sees.
@@ -36,6 +38,7 @@
 set -euo pipefail
 bin=$(readlink -f "$1")
 viewer=${2:+$(readlink -f "$2")}
+odds=${3:+$(readlink -f "$3")}
 if [ -z "${TALVERN_WHOLE_INNER:-}" ]; then
   export TALVERN_WHOLE_INNER=1
   exec xvfb-run -a -n 260 -s "-screen 0 1024x768x24" "$0" "$@"
@@ -49,6 +52,7 @@ shots=$here/shots
 mkdir -p "$home" "$shots" "$here/bin"
 conf=$home/.config/Ostrel/Talvern.conf
 log=$home/.local/share/Ostrel/Talvern/stat.log
+recall=$home/.local/share/Ostrel/Talvern/recall.jsonl
 app=
 t_start=$SECONDS
 
@@ -889,4 +893,18 @@ expect_line 9 "Talvern выключен - $stamp"
 
 note "settings file and stat.log as played: loaded $loaded, taken $taken, deals $deals," \
   "Red-Black $rb_tries/$rb_wins, Higher-Lower $hl_tries/$hl_wins"
+
+[ -s "$recall" ] || fail "no recall.jsonl"
+for kind in '"variant":"joker"' '"variant":"jacks"' '"variant":"deuces"' '"risk":"redblack"' \
+  '"risk":"higherlower"' '"risk":"roulette"' '"k":"jackpot-guess"' '"k":"testhand"' '"counted":false'; do
+  grep -qF "$kind" "$recall" || fail "recall.jsonl has no game with $kind"
+done
+if [ -n "$odds" ]; then
+  replayed=$("$odds" replay "$recall") || fail "talvern-odds replay finds a difference:
+$(grep -v ': ok$' <<<"$replayed")"
+  summary=$(tail -n 1 <<<"$replayed")
+  games_recalled=$(wc -l <"$recall")
+  check "talvern-odds replay" "$summary" "replayed $games_recalled games, 0 differ"
+  note "recall.jsonl: $summary"
+fi
 echo "whole machine: $((SECONDS - t_start)) s, every check passed"
