@@ -266,6 +266,8 @@ public:
 
     // The books so far: what the credits must be.
     long long expectedCredits() const { return start_ + loaded_ + paid_ - charged_; }
+    // What the recall's sink does with every game the recorder hands on.
+    void recalled(const recall::GameRecord& g) { checkRecord(g); }
 
 private:
     struct Frame {
@@ -1540,6 +1542,28 @@ TEST(StormFaults, ATakeLeavesDealCoveredWhenTheCreditsDoNotReachTheBet) {
 // ---- the checks themselves can fail ----------------------------------------------
 
 // A credit made behind the books' back, as a flow that pays twice would.
+// A recorded card the seed does not give, and a credit the record does not
+// account for, are both caught.
+TEST(StormChecks, TheRecallChecksCatchAGameThatDoesNotReplayOrBalance) {
+    for (const bool card : {true, false}) {
+        StormSetup setup;
+        setup.plant = 0;
+        Storm storm(515152, setup);
+        int tampered = 0;
+        storm.c.machine.recorder.setSink([&](recall::GameRecord g) {
+            if (g.draw && !tampered++) {
+                if (card) g.draw->cards[0] = g.draw->cards[0] % 52 + 1;
+                else g.creditsAfter += 1;
+            }
+            storm.recalled(g);
+        });
+        storm.run(20, 2000);
+        ASSERT_EQ(tampered > 0, true);
+        ASSERT_FALSE(storm.faults.empty());
+        EXPECT_NE(storm.faults[0].find(card ? "does not replay" : "do not balance"), std::string::npos) << storm.faults[0];
+    }
+}
+
 TEST(StormChecks, TheBooksCatchACreditFromNowhere) {
     StormSetup setup;
     setup.choice = RiskChoice::None;
