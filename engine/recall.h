@@ -96,7 +96,7 @@ struct GameRecord {
     bool counted = true;  // statistics counted (every fortune setting at 0 when dealt)
     Deal deal;
     std::optional<Draw> draw;  // none: the game was left after the first deal
-    char handClass = 'x';
+    char handClass = 'm';  // 'm': the drawn cards were never evaluated (the run ended first)
     int line = 0;  // pay-table line 1..10, 0 none
     int win = 0;
     RiskGame riskGame = RiskGame::None;

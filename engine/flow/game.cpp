@@ -28,7 +28,8 @@ void GameFlow::dealClick() {
     const StepTail ready(m_.pacer, [&] { cab.btnbet1.enabled = cab.btnbet2.enabled = cab.Deal.enabled = true; });
     const int charged = s.allHeld() ? 0 : s.bet;
     const bool drawing = s.anyHeld();
-    if (!drawing) m_.recorder.newGame(s.bet, s.credits, charged);
+    if (drawing) m_.recorder.charged(charged);
+    else m_.recorder.newGame(s.bet, s.credits, charged);
     if (charged) m_.setCredits(s.credits - charged);
     m_.syncCountedTotals();
     const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
@@ -36,7 +37,7 @@ void GameFlow::dealClick() {
     cab.BtnCash1.visible = !redBlack;
     if (s.credits < s.bet) m_.showCover();
     if (drawing) {
-        draw(charged);
+        draw();
         s.phase = Phase::Settled;
     } else {
         firstDeal();
@@ -84,7 +85,7 @@ void GameFlow::firstDeal() {
     s.boardReset = false;
 }
 
-void GameFlow::draw(int charged) {
+void GameFlow::draw() {
     MachineState& s = m_.state;
     m_.cabinet.Deal.enabled = false;
     s.currentSound = SoundId::Card;
@@ -100,7 +101,7 @@ void GameFlow::draw(int charged) {
     const int fortune = m_.options.fortune[0];
     const DealResult d = talvern::draw({m_.options.variant, fortune, s.phase, &classify}, m_.random, s.hand, s.held,
                                        s.fortuneRoll);
-    m_.recorder.draw(m_.options.variant, charged, s.hand,
+    m_.recorder.draw(m_.options.variant, s.hand,
                      {seed, fortune, s.fortuneRoll, d.fortuneRoll, s.held, d.hand, std::nullopt, std::nullopt});
     s.fortuneRoll = d.fortuneRoll;
 

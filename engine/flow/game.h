@@ -33,9 +33,9 @@ public:
     void testHandClick();  // the hidden spot on the Red-Black table
 
     // The screen side of the first deal and the draw around the engine's
-    // card computation; what the Deal button charged goes to the recall.
+    // card computation.
     void firstDeal();
-    void draw(int charged = 0);
+    void draw();
     // Evaluate the hand and mark the result (after the first deal the
     // machine proposes holds; after the draw a win is handed on).
     void evaluate(bool jokerJacksEvaluator = false);

@@ -14,6 +14,7 @@ void GameRecorder::newGame(int bet, int creditsBefore, int charged) {
     r.bet = bet;
     r.creditsBefore = creditsBefore;
     r.charged = charged;
+    r.handClass = cls::NoHand;  // until the draw is evaluated
     game_ = std::move(r);
     dealt_ = false;
 }
@@ -26,13 +27,16 @@ void GameRecorder::firstDeal(Variant v, bool counted, const recall::Deal& deal) 
     dealt_ = true;
 }
 
-void GameRecorder::draw(Variant v, int charged, const Hand& from, const recall::Draw& draw) {
+void GameRecorder::charged(int amount) {
+    if (game_) game_->charged = addSaturated(game_->charged, amount);
+}
+
+void GameRecorder::draw(Variant v, const Hand& from, const recall::Draw& draw) {
     if (!game_ || !dealt_ || game_->draw) return;
     recall::Draw d = draw;
     if (from != game_->deal.cards) d.from = from;
     if (v != game_->variant) d.variant = v;
     game_->draw = d;
-    game_->charged = addSaturated(game_->charged, charged);
 }
 
 void GameRecorder::result(char handClass, int line, int win) {

@@ -26,7 +26,9 @@ public:
     void newGame(int bet, int creditsBefore, int charged);
     // Its cards; a game that ends before it has them is no game to recall.
     void firstDeal(Variant v, bool counted, const recall::Deal& deal);
-    void draw(Variant v, int charged, const Hand& from, const recall::Draw& draw);
+    // The Deal button of a draw charges (nothing when all five are held).
+    void charged(int amount);
+    void draw(Variant v, const Hand& from, const recall::Draw& draw);
     void result(char handClass, int line, int win);
     void loaded(int amount);
 

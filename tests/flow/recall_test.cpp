@@ -362,6 +362,21 @@ TEST(Recall, TheTimeLimitInsideTheJackPotRecordsTheGameOnceWithWhatItPaid) {
     EXPECT_EQ(g.steps.back().amount, 3333);
 }
 
+TEST(Recall, TheTimeLimitInsideTheDrawRecordsTheCardsDrawnSoFar) {
+    for (const int at : {100, 330}) {  // before the draw's cards are chosen, while they are turned
+        RecallRig r;
+        ASSERT_TRUE(r.deal());
+        if (!r.s.anyHeld()) r.toggle(0);
+        r.pacer.at(r.pacer.now + at, [&] { r.c.timeLimitReached(); });
+        r.deal();
+        const GameRecord& g = r.only();
+        expectSound(g);
+        EXPECT_EQ(g.draw.has_value(), at > 300) << at;
+        EXPECT_EQ(g.handClass, cls::NoHand);
+        EXPECT_EQ(r.window.closed, 1);
+    }
+}
+
 TEST(Recall, ATamperedRecordIsCaughtByItsReplay) {
     RecallRig r(Variant::JackOrBetter, RiskChoice::HigherLower, 5);
     r.naturalWin();

@@ -46,6 +46,12 @@ int main(int argc, char** argv) {
                 if (!file.append(g)) return 1;
     }
 
+    // TALVERN_RECALL_KEEP=FILE keeps the games, e.g. to open them in the real program.
+    if (const QString keep = qEnvironmentVariable("TALVERN_RECALL_KEEP"); !keep.isEmpty()) {
+        QFile::remove(keep);
+        QFile::copy(path, keep);
+    }
+
     settings::RecallWindow window;
     QElapsedTimer took;
     took.start();
