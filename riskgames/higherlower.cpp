@@ -6,28 +6,6 @@
 
 namespace talvern {
 
-namespace higherlower {
-
-namespace {
-int rankOfLetter(char letter, int joker) {
-    if (letter >= '2' && letter <= '9') return letter - '0';
-    switch (letter) {
-    case '1': return 10;
-    case 'J': return 11;
-    case 'Q': return 12;
-    case 'K': return 13;
-    case 'A': return 14;
-    case 'P': return joker;
-    default: return 0;
-    }
-}
-} // namespace
-
-int dealerRank(std::string_view name) { return name.empty() ? 0 : rankOfLetter(name.front(), 1); }
-int pickRank(std::string_view name) { return name.empty() ? 0 : rankOfLetter(name.front(), 15); }
-
-} // namespace higherlower
-
 namespace {
 constexpr int kDealerSlot = 5;
 constexpr std::size_t kDealerIndex = kDealerSlot - 1;
@@ -75,6 +53,7 @@ void HigherLowerFlow::display() {
         if (firstDisplay && !s.bonusWin) m_.setMaxWin(s.win);
         if (m_.music) m_.music->play();
         m_.setWin(s.maxWin);
+        m_.recorder.top(s.win);
         cab.BtnYes1.visible = cab.BtnHalf1.visible = false;
         cab.BtnCash1.visible = true;
         cab.message1.visible = false;
@@ -90,34 +69,22 @@ void HigherLowerFlow::display() {
 }
 
 Card HigherLowerFlow::drawDealerCard() {
-    const bool jokerAllowed = m_.options.variant == Variant::JokerPoker && m_.options.fortune[2] >= -90;
-    for (;;) {
-        const Card c = m_.random.next(53);
-        if (c != kJoker || jokerAllowed) return c;
-    }
+    return riskdraw::dealerCard(m_.random, m_.options.variant, m_.options.fortune[2]);
 }
 
 Card HigherLowerFlow::drawPick(int pos) {
     MachineState& s = m_.state;
-    const Card dealer = s.historyCards[kDealerIndex];
-    const bool jokerPoker = m_.options.variant == Variant::JokerPoker;
-    for (;;) {
-        const int roll = m_.random.next(101);
-        const int f = m_.options.fortune[2];
-        const Card c = m_.random.next(53);
-        s.hand[static_cast<std::size_t>(pos)] = c;
-        if (c == dealer || (c == kJoker && !jokerPoker)) continue;
-        const int rank = higherlower::pickRank(m_.cards.name(c));
-        if (f > 0 && f > roll && s.dealerRank > rank) continue;   // a losing card is thrown back
-        if (f < 0 && -f > roll && s.dealerRank < rank) continue;  // a winning card is thrown back
-        return c;
-    }
+    const Card c = riskdraw::pickCard(m_.random, m_.options.variant, m_.options.fortune[2],
+                                      s.historyCards[kDealerIndex], m_.cards);
+    s.hand[static_cast<std::size_t>(pos)] = c;
+    return c;
 }
 
 void HigherLowerFlow::deal() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     cab.BtnYes1.visible = cab.BtnHalf1.visible = cab.BtnCash1.visible = cab.message1.visible = false;
     cab.BtnCash1.enabled = false;
     s.higherLowerActive = true;
@@ -143,6 +110,7 @@ void HigherLowerFlow::deal() {
 
     const Card dealer = drawDealerCard();
     s.dealerRank = higherlower::dealerRank(m_.cards.name(dealer));
+    m_.recorder.higherLowerDeal(seed, m_.options.fortune[2], dealer);
     risk::revealInSlot(m_, kDealerSlot, dealer);
 
     cab.message1.text = QStringLiteral("Выбери карту больше.");
@@ -156,6 +124,7 @@ void HigherLowerFlow::pick(int pos) {
     Cabinet& cab = m_.cabinet;
     const bool counting = !m_.options.statsOff();
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     if (counting) countOne(m_.stats.higherLowerAttempts);
     cab.message1.visible = false;
     setPlacesEnabled(false);
@@ -163,6 +132,8 @@ void HigherLowerFlow::pick(int pos) {
     const Card c = drawPick(pos);
     s.pickRank = higherlower::pickRank(m_.cards.name(c));
     s.outcome = s.dealerRank > s.pickRank ? 1 : (s.dealerRank < s.pickRank ? 2 : 3);
+    const int winAfter = s.outcome == 1 ? 0 : s.outcome == 2 ? std::min(2 * s.win, s.maxWin) : s.win;
+    m_.recorder.higherLowerPick(seed, m_.options.fortune[2], pos, c, s.outcome, winAfter);
     m_.showCard(pos, c);
 
     switch (s.outcome) {
@@ -190,27 +161,14 @@ void HigherLowerFlow::pick(int pos) {
 void HigherLowerFlow::lossReveal() {
     MachineState& s = m_.state;
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     if (m_.options.lossReveal) {
         m_.pacer.pause(1500);
-        const Card dealer = s.historyCards[kDealerIndex];
-        const Variant v = m_.options.variant;
-        bool lastPlace = false;
-        for (std::size_t j = 0; j < 5; ++j) {
-            if (s.revealed[j]) continue;
-            for (;;) {
-                const Card c = m_.random.next(53);
-                if (!inDeck(v, c) || c == dealer) continue;
-                bool onTable = false;
-                for (std::size_t o = 0; o < 5; ++o) onTable |= o != j && s.hand[o] == c;
-                if (onTable) continue;
-                s.hand[j] = c;
-                break;
-            }
-            lastPlace |= j == 4;
-        }
+        riskdraw::revealRest(m_.random, m_.options.variant, s.historyCards[kDealerIndex], s.hand, s.revealed);
+        m_.recorder.revealRest(seed, s.hand, s.revealed);
         for (std::size_t j = 0; j < 5; ++j)
             if (!s.revealed[j]) m_.showCard(static_cast<int>(j), s.hand[j]);
-        if (lastPlace) m_.play(SoundId::Card);
+        if (!s.revealed[4]) m_.play(SoundId::Card);
         m_.pacer.pause(std::clamp(m_.options.lossRevealDelay, 1, 10) * 1000);
     } else {
         m_.pacer.pause(2000);

@@ -3,19 +3,10 @@
 // and lays five cards face down on the card places; the player picks one. A
 // higher card doubles the win and climbs the ladder, a lower one loses it,
 // an equal one plays the step again.
-#include <string_view>
-
 #include "game.h"
+#include "riskdraws.h"
 
 namespace talvern {
-
-namespace higherlower {
-// Ranks are read from the first letter of a card's image name, so decks from
-// outside rank as they are drawn. The joker ranks lowest as the dealer card
-// and highest as a pick: it loses as the one and wins as the other.
-int dealerRank(std::string_view imageName);
-int pickRank(std::string_view imageName);
-} // namespace higherlower
 
 class HigherLowerFlow {
 public:

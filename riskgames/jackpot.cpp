@@ -1,6 +1,6 @@
 #include "jackpot.h"
 
-#include <cstdlib>
+#include "riskdraws.h"
 
 namespace talvern {
 
@@ -22,6 +22,7 @@ void JackPotFlow::open() {
     closed_ = false;
     paying_ = false;
     lineOneZero_ = false;
+    m_.recorder.jackPotOpened(amountAtOpen_);
 }
 
 void JackPotFlow::shuffleTick() {
@@ -85,14 +86,16 @@ void JackPotFlow::cardClick(int i) {
 void JackPotFlow::confirm() {
     if (!view.yesVisible || !view.yesEnabled || paying_) return;
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     const int f = m_.options.fortune[3];
-    if (f == 0) pick_ = m_.random.next(3);
-    else if (f < 0) pick_ = std::abs(pick_ - 1);
+    const int chosen = pick_;
+    pick_ = riskdraw::jokerPlace(m_.random, f, chosen);
     view.yesVisible = false;
     // A click on a card while the reveal is shown would choose it for the
     // next guess before that guess is set up.
     view.cardsEnabled = {false, false, false};
     for (int i = 0; i < 3; ++i) view.cards[static_cast<std::size_t>(i)] = faceName(i == pick_ ? kJokerFace : kOtherFace);
+    m_.recorder.jackPotGuess(seed, f, chosen, pick_, view.sure[static_cast<std::size_t>(pick_)]);
 
     if (view.sure[static_cast<std::size_t>(pick_)]) {
         m_.play(SoundId::Yes);
@@ -109,6 +112,7 @@ void JackPotFlow::confirm() {
         m_.pacer.hold(2000);
         close();
         m_.setJackPot(amountAtOpen_ - paid_);
+        m_.recorder.jackPotShown(m_.state.jackPot);
         view.sure = {};
     }
 }
@@ -149,6 +153,7 @@ void JackPotFlow::close() {
     if (closed_) return;
     amountAtOpen_ -= paid_;
     m_.setJackPot(amountAtOpen_ >= kFloor ? amountAtOpen_ : kFloor);
+    m_.recorder.jackPotClosed(paid_, m_.state.jackPot);
     if (!m_.options.statsOff()) m_.stats.countedJackPot = m_.state.jackPot;
     view.shuffleTimer = view.countUpTimer = false;
     m_.setCredits(addSaturated(m_.state.credits, paid_));

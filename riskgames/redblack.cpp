@@ -43,6 +43,7 @@ void RedBlackFlow::display() {
         if (firstDisplay && !s.bonusWin) m_.setMaxWin(s.win);
         if (m_.music) m_.music->play();
         m_.setWin(s.maxWin);
+        m_.recorder.top(s.win);
         cab.message1.text = QStringLiteral("Ура-а-а!!");
         cab.BtnCash.visible = true;
         cab.BtnCash1.visible = cab.BtnRed.visible = cab.BtnBlack.visible = cab.BtnNo.visible = cab.Btn12.visible = false;
@@ -56,34 +57,17 @@ void RedBlackFlow::display() {
     cab.BtnCash.enabled = cab.BtnCash.visible = true;
 }
 
-Card RedBlackFlow::drawCard(int k, Draw kind, bool black) {
+Card RedBlackFlow::drawCard(int k, riskdraw::Kind kind, bool black) {
     const MachineState& s = m_.state;
-    const Variant v = m_.options.variant;
-    const bool jokerPoker = v == Variant::JokerPoker;
-    auto suits = [&](Card c) {
-        switch (kind) {
-        case Draw::Natural: return inDeck(v, c);
-        case Draw::Favourable: return black ? isBlack(c) : (isRed(c) || (jokerPoker && c == kJoker));
-        case Draw::Unfavourable: return black ? isRed(c) : isBlack(c);
-        }
-        return false;
-    };
-    auto seen = [&](Card c) {
-        const auto revealed = s.historyCards.begin() + std::clamp(k - 1, 0, risk::kHistorySlots);
-        return std::find(s.hand.begin(), s.hand.end(), c) != s.hand.end() ||
-               std::find(s.handBeforeDraw.begin(), s.handBeforeDraw.end(), c) != s.handBeforeDraw.end() ||
-               std::find(s.historyCards.begin(), revealed, c) != revealed;
-    };
-    for (;;) {
-        const Card c = m_.random.next(53);
-        if (suits(c) && !seen(c)) return c;
-    }
+    return riskdraw::colourCard(m_.random, m_.options.variant, kind, black, s.hand, s.handBeforeDraw, s.historyCards,
+                                k - 1);
 }
 
-void RedBlackFlow::step(Guess g) {
+void RedBlackFlow::step(riskdraw::Guess guess) {
     MachineState& s = m_.state;
     const bool counting = !m_.options.statsOff();
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     if (m_.options.variant == Variant::DeucesWild && s.riskCounter == 10) s.riskCounter = 9;
     if (counting) countOne(m_.stats.redBlackAttempts);
     colourButtons(false);
@@ -93,24 +77,17 @@ void RedBlackFlow::step(Guess g) {
         if (!risk::atTop(s.riskCounter)) colourButtons(true);
     });
 
-    bool black = g == Guess::Black;
-    Draw kind = Draw::Natural;
-    if (g == Guess::Random) {
-        black = m_.random.next(100) < 50;  // never bent by the fortune setting
-    } else {
-        const int roll = m_.random.next(101);
-        const int f = m_.options.fortune[1];
-        if (!counting) {
-            if (f > roll) kind = Draw::Favourable;
-            else if (-f > roll) kind = Draw::Unfavourable;
-        }
-    }
+    const int fortune = m_.options.fortune[1];
+    const riskdraw::Colour colour = riskdraw::colour(m_.random, guess, fortune, !counting);
+    const bool black = colour.black;
 
     const int k = risk::slotOf(s.riskCounter);
-    const Card c = drawCard(k, kind, black);
+    const Card c = drawCard(k, colour.kind, black);
+    const bool right = riskdraw::colourRight(c, black);
+    m_.recorder.colourStep(seed, guess, fortune, counting, colour, k, c, right, right ? addSaturated(s.win, s.win) : 0);
     risk::revealInSlot(m_, k, c);
 
-    if ((black ? isBlack(c) : isRed(c)) || c == kJoker) {
+    if (right) {
         m_.play(SoundId::Yes);
         if (counting) countOne(m_.stats.redBlackWins);
         --s.riskCounter;

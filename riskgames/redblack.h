@@ -3,6 +3,7 @@
 // deck. A right guess doubles it and climbs the ladder, a wrong one loses
 // it; the top of the ladder pays the maximum win.
 #include "game.h"
+#include "riskdraws.h"
 
 namespace talvern {
 
@@ -16,19 +17,16 @@ public:
     void display();
 
     // BtnRed, BtnBlack and BtnNo (the machine picks the colour).
-    void guessRed() { step(Guess::Red); }
-    void guessBlack() { step(Guess::Black); }
-    void guessRandom() { step(Guess::Random); }
+    void guessRed() { step(riskdraw::Guess::Red); }
+    void guessBlack() { step(riskdraw::Guess::Black); }
+    void guessRandom() { step(riskdraw::Guess::Random); }
 
-    enum class Draw { Natural, Favourable, Unfavourable };
-    // The card for history slot k: Random(53) until the code suits the kind
-    // of draw for the colour chosen and is none of the hand's cards after or
-    // before the draw nor a card already revealed in slots 1 .. k-1.
-    Card drawCard(int k, Draw kind, bool black);
+    // The card for history slot k (riskdraw::colourCard on the table as it
+    // is now).
+    Card drawCard(int k, riskdraw::Kind kind, bool black);
 
 private:
-    enum class Guess { Red, Black, Random };
-    void step(Guess g);
+    void step(riskdraw::Guess guess);
     void colourButtons(bool visible);
     Machine& m_;
     GameFlow& game_;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ladder.h"
+#include "riskdraws.h"
 
 namespace talvern {
 
@@ -61,6 +62,7 @@ void RouletteFlow::pull() {
     MachineState& s = m_.state;
     Cabinet& cab = m_.cabinet;
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
     cab.BtnYes1.visible = cab.BtnHalf1.visible = cab.BtnCash1.visible = cab.message1.visible = false;
     cab.BtnCash1.enabled = false;
     m_.setWin(cab.RxLabel27.text.toInt());
@@ -71,7 +73,8 @@ void RouletteFlow::pull() {
         risk::stopLadder(m_);
     }
 
-    s.shot = m_.random.next(6);
+    s.shot = riskdraw::rouletteShot(m_.random);
+    m_.recorder.pull(seed, s.shot, s.chambers);
     ++s.pulls;
     cab.pist.frame = s.pulls;
     m_.play(SoundId::Gun);
@@ -112,10 +115,12 @@ void RouletteFlow::survived() {
     default: break;
     }
     if (s.riskCounter >= 3) risk::showLadder(m_, roulette::frameOf(s.riskCounter));
+    m_.recorder.pullWin(risk::atTop(s.riskCounter) ? s.maxWin : cab.RxLabel27.text.toInt());
 
     if (risk::atTop(s.riskCounter)) {
         cab.RxLabel27.text = QString::number(s.maxWin);
         m_.setWin(s.maxWin);
+        m_.recorder.top(s.win);
         cab.BtnYes1.visible = cab.BtnHalf1.visible = false;
         cab.BtnCash1.visible = cab.BtnCash1.enabled = true;
         cab.message1.visible = true;

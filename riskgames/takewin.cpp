@@ -17,6 +17,7 @@ void TakeWinFlow::takeRedBlack() {
     // before this take is over.
     cab.Btn12.enabled = false;
     m_.setCredits(addSaturated(s.credits, s.win));
+    m_.recorder.take(s.win);
     m_.setWin(0);
     risk::stopLadder(m_);
     cab.CashOut.frame = 0;
@@ -29,8 +30,11 @@ void TakeWinFlow::takeRedBlack() {
         if (s.riskCounter >= 3 && s.riskCounter <= 9) {
             // the card the next guess would have turned, drawn as a fair step draws it
             m_.random.reseed(m_.clock);
+            const std::uint32_t seed = m_.random.seed();
             const int k = risk::slotOf(s.riskCounter);
-            risk::revealInSlot(m_, k, redBlack_.drawCard(k, RedBlackFlow::Draw::Natural, false));
+            const Card next = redBlack_.drawCard(k, riskdraw::Kind::Natural, false);
+            m_.recorder.nextCard(seed, k, next);
+            risk::revealInSlot(m_, k, next);
         }
         m_.pacer.pause(1000);
     }
@@ -50,6 +54,9 @@ void TakeWinFlow::takeHalfRedBlack() {
         m_.setWin(s.win / 2);
         m_.setMaxWin(s.maxWin / 2);
         m_.setCredits(addSaturated(s.credits, s.win));
+        m_.recorder.half(s.win, s.win);
+    } else {
+        m_.recorder.half(0, 0);
     }
     cab.Btn12.enabled = true;
     if (s.win <= 0) {
@@ -69,9 +76,11 @@ void TakeWinFlow::take() {
     m_.play(SoundId::Home);
     if (roulette()) {
         m_.setCredits(addSaturated(s.credits, cab.RxLabel27.text.toInt()));
+        m_.recorder.take(cab.RxLabel27.text.toInt());
         cab.RxLabel27.text = QStringLiteral("0");
     } else {
         m_.setCredits(addSaturated(s.credits, s.win));
+        m_.recorder.take(s.win);
         m_.setWin(0);
     }
     cab.CashOut1.playing = false;
@@ -96,7 +105,10 @@ void TakeWinFlow::takeHalf() {
         m_.setWin(s.win / 2);
         m_.setMaxWin(s.maxWin / 2);
         m_.setCredits(addSaturated(s.credits, s.win));
+        m_.recorder.half(s.win, s.win);
         m_.play(SoundId::Halt);
+    } else {
+        m_.recorder.half(0, 0);
     }
     cab.RxLabel27.text = QString::number(s.win);
     m_.pacer.processEvents();

@@ -1,5 +1,7 @@
 #include "winflow.h"
 
+#include "riskdraws.h"
+
 namespace talvern {
 
 void WinFlow::winHandling() {
@@ -13,8 +15,11 @@ void WinFlow::winHandling() {
     if (!s.offerShown) {
         if (!s.bonusWin) {
             m_.play(SoundId::Zvon);
-            if (const std::optional<RiskChoice> marked = m_.options.riskChoice)
-                s.riskChoice = *marked == RiskChoice::Random ? static_cast<RiskChoice>(m_.random.next(3)) : *marked;
+            if (const std::optional<RiskChoice> marked = m_.options.riskChoice) {
+                const bool atRandom = *marked == RiskChoice::Random;
+                s.riskChoice = atRandom ? static_cast<RiskChoice>(riskdraw::randomRiskGame(m_.random)) : *marked;
+                if (atRandom) m_.recorder.drawnAtRandom();
+            }
             m_.pacer.pause(s.riskChoice == RiskChoice::RedBlack ? 1000 : 2000);
             cab.message1.text = QStringLiteral("Умножим?");
             cab.message1.visible = true;
@@ -35,6 +40,7 @@ void WinFlow::winHandling() {
 
     // A choice whose game is not there plays as "none".
     const RiskChoice choice = (risk_ && risk_->available(s.riskChoice)) ? s.riskChoice : RiskChoice::None;
+    m_.recorder.riskGame(choice);
     if (choice == RiskChoice::HigherLower) s.hand.fill(54);
     if (choice == RiskChoice::RedBlack) {
         applyAlwaysSeven();
@@ -46,6 +52,7 @@ void WinFlow::winHandling() {
         risk_->startRoulette();
     } else {
         m_.setCredits(addSaturated(s.credits, s.win));
+        m_.recorder.credit(s.win);
         game_.resetBoard();
     }
 }
@@ -74,7 +81,9 @@ void WinFlow::bonusStep() {
     m_.play(SoundId::Bonus1);
     m_.pacer.processEvents();
     m_.pacer.hold(600);
-    if (amount > s.bonusLevel) {
+    const bool pays = amount > s.bonusLevel;
+    if (!pays) m_.recorder.bonus(amount, s.bonusLevel, false, 0, 0);
+    if (pays) {
         m_.play(SoundId::Bonus);
         m_.pacer.processEvents();
         m_.pacer.hold(600);
@@ -87,6 +96,7 @@ void WinFlow::bonusStep() {
         s.bonusWin = true;
         m_.cabinet.RxLabel24.text = QStringLiteral("Бонус...");
         s.bonusPools[static_cast<std::size_t>(pool)] = amount;
+        m_.recorder.bonus(amount, s.bonusLevel, true, s.win, s.jackPot);
         s.riskCounter = 4;
         winHandling();
     }

@@ -21,7 +21,9 @@
 #include <QUrl>
 
 #include "controller.h"
+#include "cardart.h"
 #include "controls.h"
+#include "recallwindow.h"
 #include "settingsart.h"
 
 namespace talvern::settings {
@@ -151,7 +153,8 @@ void setText(QLabel* l, const QString& text) {
 TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWidget* parent,
                InfoPage::Connected connected, QStringList sitePages)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
-      machine_(machine) {
+      machine_(machine),
+      memory_(memory) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Настройки"));
     setFixedSize(art::kDialogSize);
@@ -210,6 +213,30 @@ TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWid
 }
 
 TForm2::~TForm2() = default;
+
+void TForm2::openRecall() {
+    if (!recall_) {
+        recall_ = new RecallWindow(this);
+        // The cards as the deck chosen now draws them.
+        recall_->setPictures([this](Card c, qreal dpr) {
+            const std::string name = c >= 0 && c <= 52 && machine_.state.externalDeck
+                                         ? std::string{rankLetter(c), suitLetter(c), '0'}
+                                         : builtInName(c);
+            if (name.size() == 3 && name[2] == '0') {
+                const QImage external = decks_->picture(QString::fromStdString(name));
+                if (!external.isNull()) {
+                    const QSize px(qRound(talvern::art::kCardSize.width() * dpr), qRound(talvern::art::kCardSize.height() * dpr));
+                    QPixmap pm = QPixmap::fromImage(external.scaled(px, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                    pm.setDevicePixelRatio(dpr);
+                    return pm;
+                }
+            }
+            return talvern::art::cardPixmap(QString::fromStdString(builtInName(c)), dpr);
+        });
+    }
+    recall_->load(memory_.paths().recallFile(), memory_.totals().runNumber);
+    recall_->exec();
+}
 
 void TForm2::buildRiskPage(QWidget* page) {
     label(QStringLiteral("играем в"), page, {16, 14, 68, 26}, "Heading");
@@ -465,6 +492,10 @@ void TForm2::buildStatisticsPage(QWidget* page) {
         CombinationAll[static_cast<std::size_t>(i)] = figure(combos, 290, y);
     }
     saveBox(0, combos, {14, 298, 200, 26});
+    RecallButton = new CaptionButton(QStringLiteral("RecallButton"), QStringLiteral("Последние игры"), combos);
+    RecallButton->setGeometry(214, 294, 156, 32);
+    RecallButton->setAccessibleDescription(QStringLiteral("Последние игры с картами, выигрышами и графиком кредитов"));
+    connect(RecallButton, &QAbstractButton::clicked, this, [this] { openRecall(); });
 
     auto* credits = new QGroupBox(QStringLiteral("Кредиты"), page);
     credits->setObjectName(QStringLiteral("GroupBoxCredits"));

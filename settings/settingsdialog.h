@@ -25,6 +25,7 @@ namespace talvern::settings {
 
 class CaptionButton;
 class ClockFace;
+class RecallWindow;
 class GoldTitle;
 class LinkLabel;
 class Picture;
@@ -45,6 +46,9 @@ public:
     void opening(bool fullScreen);
     // "история": the game log viewer, modally.
     void setHistoryHandler(std::function<void()> open) { openHistory_ = std::move(open); }
+    // "Последние игры" on the statistics page: the game recall, modally.
+    void openRecall();
+    RecallWindow* recallWindow() const { return recall_; }
     // Every control takes the state of the flow.
     void render();
     // The dialog became active (it is called on showing and on activation).
@@ -97,6 +101,7 @@ public:
     std::array<QLabel*, 2> RedBlackThisRun{}, RedBlackAll{}, HigherLowerThisRun{}, HigherLowerAll{};
     QCheckBox* TrainerSaveBox;
     std::array<QLabel*, 3> TrainerThisRun{}, TrainerAll{};  // decisions, mistakes, their cost
+    CaptionButton* RecallButton;
     // "Карты"
     Picture *BuiltInDeckPicture, *ExternalDeckPicture;
     QComboBox* ComboBox2;
@@ -135,6 +140,8 @@ private:
     std::unique_ptr<SettingsFlow> flow_;
     InfoPage* info_ = nullptr;
     std::function<void()> openHistory_;
+    store::Memory& memory_;
+    RecallWindow* recall_ = nullptr;
     QImage wood_;
     bool rendering_ = false;
 };

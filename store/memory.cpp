@@ -11,7 +11,12 @@ Memory::Memory(Machine& machine, StorePaths paths, Now now)
     : machine_(machine),
       paths_(std::move(paths)),
       now_(now ? std::move(now) : Now([] { return QDateTime::currentDateTime(); })),
-      log_(paths_.logFile()) {}
+      log_(paths_.logFile()),
+      recall_(paths_.recallFile()) {}
+
+// The recorder outlives this memory in no window, but it must not write
+// into a recall file that is gone.
+Memory::~Memory() { machine_.recorder.setSink({}); }
 
 int Memory::readDisplayMode() {
     SettingsStore st(paths_.settingsFile);
@@ -63,6 +68,7 @@ int Memory::startOfRun(const DesktopMode& currentDesktop) {
     prepareDataFolder();
     files::removeStaleTemporaries(paths_.settingsFile);
     files::removeStaleTemporaries(paths_.logFile());
+    files::removeStaleTemporaries(paths_.recallFile());
     readRunStatistics();
     return mode;
 }
@@ -97,7 +103,15 @@ void Memory::createTotals() {
     totals_.runNumber = addSaturated(st.read(vol::num), 1);
 }
 
-void Memory::openLog() { log_.open(totals_.runNumber, now_()); }
+void Memory::openLog() {
+    log_.open(totals_.runNumber, now_());
+    recall_.open();
+    GameRecorder& recorder = machine_.recorder;
+    recorder.setRun(totals_.runNumber);
+    recorder.setNow([this] { return now_().toString(Qt::ISODate).toStdString(); });
+    // A game that cannot be written is said once at exit; the game goes on.
+    recorder.setSink([this](const recall::GameRecord& game) { recall_.append(game); });
+}
 
 bool Memory::resetAsked(bool& box, const QString& question, ExitPort& port) {
     if (box) return false;
@@ -191,6 +205,10 @@ void Memory::exitSequence(ExitPort& port) {
 void Memory::finishRun(ExitPort& port) {
     if (finished_) return;
     finished_ = true;
+    // A game still open when the run ends (its window closed in the middle
+    // of it) is recorded as far as it went.
+    machine_.recorder.gameOver(machine_.state.credits);
+    machine_.recorder.setSink({});
     const Statistics& s = machine_.stats;
     if (log_.isOpen()) logFailed_ = !log_.close(s.countedCredits, s.countedLoaded, s.countedTaken, now_());
     {
@@ -210,6 +228,9 @@ QString Memory::problemMessage() const {
     if (logFailed_)
         lines << QStringLiteral("Не удалось записать журнал игр в файл %1.")
                      .arg(QDir::toNativeSeparators(paths_.logFile()));
+    if (recall_.failed())
+        lines << QStringLiteral("Не удалось записать последние игры в файл %1.")
+                     .arg(QDir::toNativeSeparators(paths_.recallFile()));
     return lines.join(u'\n');
 }
 

@@ -14,6 +14,7 @@
 #include "expertstore.h"
 #include "gamelog.h"
 #include "ledger.h"
+#include "recallfile.h"
 #include "settingsstore.h"
 
 namespace talvern::store {
@@ -78,6 +79,9 @@ class Memory {
 public:
     using Now = std::function<QDateTime()>;
     Memory(Machine& machine, StorePaths paths, Now now = {});
+    ~Memory();
+    Memory(const Memory&) = delete;
+    Memory& operator=(const Memory&) = delete;
 
     const StorePaths& paths() const { return paths_; }
 
@@ -118,6 +122,12 @@ public:
     QString logText() const { return log_.viewerText(); }
     const GameLog& log() const { return log_; }
 
+    // --- the game recall ---------------------------------------------------
+    // Opened with the log: every game the machine's recorder finishes from
+    // now on is appended to the recall file of the data folder.
+    const RecallFile& recall() const { return recall_; }
+    bool recallFailed() const { return recall_.failed(); }
+
     // --- synchronisation points the windows call ----------------------------
     void settingsOpened() { store::settingsOpened(machine_, totals_); }
     void settingsAccepted() { store::settingsAccepted(machine_); }
@@ -150,6 +160,7 @@ private:
     StorePaths paths_;
     Now now_;
     GameLog log_;
+    RecallFile recall_;
     TotalsFigures totals_;
     ExitChoices choices_;
     StoredStatistics stored_;

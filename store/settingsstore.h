@@ -93,6 +93,7 @@ struct StorePaths {
     QString settingsFile;  // ~/.config/Ostrel/Talvern.conf
     QString dataFolder;    // ~/.local/share/Ostrel/Talvern
     QString logFile() const { return dataFolder + QStringLiteral("/stat.log"); }
+    QString recallFile() const { return dataFolder + QStringLiteral("/recall.jsonl"); }
 
     // The standard locations of the desktop (they follow QStandardPaths'
     // test mode). Sets the application's organisation and name, which the

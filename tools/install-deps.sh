@@ -15,6 +15,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   # music
   libfluidsynth-dev timgm6mb-soundfont
+  # the game recall's JSON lines
+  nlohmann-json3-dev
   # fonts with Cyrillic glyphs
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks

@@ -9,6 +9,7 @@
 #include "paytable.h"
 #include "ports.h"
 #include "random.h"
+#include "recorder.h"
 
 namespace talvern {
 
@@ -26,6 +27,7 @@ public:
     SoundPort& sound;
     Clock& clock;
     Music* music = nullptr;  // the window's music player, when there is one
+    GameRecorder recorder;   // the game recall: every game, replayable from its seeds
 
     // number displays
     void setCredits(int v);

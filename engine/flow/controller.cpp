@@ -235,6 +235,8 @@ void Controller::endGame(bool homeSound) {
         // are counted out: the receipt, the log and the totals take it.
         jackPot.close();
         game.resetBoard();
+        // A game whose Jack Pot was open is over now too.
+        machine.recorder.gameOver(machine.state.credits);
         // The credits are taken out: the display shows 0 while the credits
         // keep what was held, which the totals and the log measure against.
         machine.state.creditsTaken = machine.state.credits;

@@ -26,13 +26,17 @@ void GameFlow::dealClick() {
     // A take inside the deal's own waits (at the top of the ladder) ends
     // the game there and the rest of the deal does not run.
     const StepTail ready(m_.pacer, [&] { cab.btnbet1.enabled = cab.btnbet2.enabled = cab.Deal.enabled = true; });
-    if (!s.allHeld()) m_.setCredits(s.credits - s.bet);
+    const int charged = s.allHeld() ? 0 : s.bet;
+    const bool drawing = s.anyHeld();
+    if (drawing) m_.recorder.charged(charged);
+    else m_.recorder.newGame(s.bet, s.credits, charged);
+    if (charged) m_.setCredits(s.credits - charged);
     m_.syncCountedTotals();
     const bool redBlack = m_.options.riskChoice == RiskChoice::RedBlack;
     cab.BtnCash.visible = redBlack;
     cab.BtnCash1.visible = !redBlack;
     if (s.credits < s.bet) m_.showCover();
-    if (s.anyHeld()) {
+    if (drawing) {
         draw();
         s.phase = Phase::Settled;
     } else {
@@ -40,6 +44,9 @@ void GameFlow::dealClick() {
         s.phase = Phase::Dealt;
     }
     evaluate();
+    // A draw that left no win in play ends its game here; a win ends it
+    // where the board is reset (after the risk game and the Jack Pot).
+    if (drawing && !s.offerShown) m_.recorder.gameOver(s.credits);
 }
 
 void GameFlow::turnFaceUp(int pos, Card c) {
@@ -58,10 +65,13 @@ void GameFlow::firstDeal() {
         for (int i = 0; i < 5; ++i) m_.showBack(i);
     m_.pacer.pause(300);
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
 
     const Classifier classify = m_.classifier();
-    const DealResult d = talvern::firstDeal({m_.options.variant, m_.options.fortune[0], s.phase, &classify}, m_.random);
+    const int fortune = m_.options.fortune[0];
+    const DealResult d = talvern::firstDeal({m_.options.variant, fortune, s.phase, &classify}, m_.random);
     s.fortuneRoll = d.fortuneRoll;
+    m_.recorder.firstDeal(m_.options.variant, !m_.options.statsOff(), {seed, fortune, d.fortuneRoll, d.hand});
 
     m_.pacer.pause(80);
     turnFaceUp(0, d.hand[0]);
@@ -85,10 +95,14 @@ void GameFlow::draw() {
             if (!s.held[static_cast<std::size_t>(i)]) m_.showBack(i);
     m_.pacer.pause(300);
     m_.random.reseed(m_.clock);
+    const std::uint32_t seed = m_.random.seed();
 
     const Classifier classify = m_.classifier();
-    const DealResult d = talvern::draw({m_.options.variant, m_.options.fortune[0], s.phase, &classify}, m_.random,
-                                       s.hand, s.held, s.fortuneRoll);
+    const int fortune = m_.options.fortune[0];
+    const DealResult d = talvern::draw({m_.options.variant, fortune, s.phase, &classify}, m_.random, s.hand, s.held,
+                                       s.fortuneRoll);
+    m_.recorder.draw(m_.options.variant, s.hand,
+                     {seed, fortune, s.fortuneRoll, d.fortuneRoll, s.held, d.hand, std::nullopt, std::nullopt});
     s.fortuneRoll = d.fortuneRoll;
 
     for (int i = 0; i < 5; ++i) {
@@ -140,6 +154,11 @@ void GameFlow::evaluate(bool jokerJacksEvaluator) {
             m_.pacer.pause(100);
         }
     } else {
+        const int line = lineOfClass(v, s.handClass, s.jacksPair);
+        if (jokerJacksEvaluator)
+            m_.recorder.testHand(s.hand, s.handClass, line ? payOf(v, s.handClass, s.jacksPair, s.bet) : 0);
+        else
+            m_.recorder.result(s.handClass, line, line ? payOf(v, s.handClass, s.jacksPair, s.bet) : 0);
         if (s.comboFound == 1 && s.handClass != cls::NoHand) {
             for (int i = 0; i < 5; ++i)
                 if (s.comboCards[static_cast<std::size_t>(i)]) m_.setHeld(i, true);
@@ -187,6 +206,7 @@ void GameFlow::loadClick() {
     if (s.credits <= kMaxLoadedCredits - 100) {
         m_.setCredits(addSaturated(s.credits, 100));
         s.creditsLoaded += 100;
+        m_.recorder.loaded(100);
         m_.play(SoundId::Pay);
     }
     m_.syncCountedTotals();
@@ -247,6 +267,7 @@ void GameFlow::resetBoard() {
             m_.refreshPayValues();
         }
         s.handClass = cls::NoHand;
+        m_.recorder.gameOver(s.credits);
     }
     m_.pacer.processEvents();
     s.alwaysSeven = m_.options.alwaysSeven;

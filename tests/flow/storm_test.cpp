@@ -168,7 +168,9 @@ struct Figures {
     long fired = 0, firedInside = 0, accepted = 0, acceptedInside = 0, dropped = 0, keys = 0;
     long jackPotInputs = 0, jackPotInside = 0;
     long emptiedInside = 0;  // games taken by halves to nothing inside another step
+    long recorded = 0, planted = 0;  // games the recall holds; of them laid by the storm
     void add(const Figures& o) {
+        recorded += o.recorded, planted += o.planted;
         runs += o.runs, games += o.games, wins += o.wins, bonuses += o.bonuses, jackPots += o.jackPots;
         riskSteps += o.riskSteps, fired += o.fired, firedInside += o.firedInside, accepted += o.accepted;
         acceptedInside += o.acceptedInside, dropped += o.dropped, keys += o.keys;
@@ -229,6 +231,7 @@ public:
         start_ = s.credits;
         clockBase_ = rng_() % kDayMs;
         pacer.onWait = [this](char kind, int ms) { onWait(kind, ms); };  // the storm starts with the first game
+        c.machine.recorder.setSink([this](const recall::GameRecord& g) { checkRecord(g); });
     }
 
     StormPacer pacer;
@@ -263,6 +266,8 @@ public:
 
     // The books so far: what the credits must be.
     long long expectedCredits() const { return start_ + loaded_ + paid_ - charged_; }
+    // What the recall's sink does with every game the recorder hands on.
+    void recalled(const recall::GameRecord& g) { checkRecord(g); }
 
 private:
     struct Frame {
@@ -302,6 +307,34 @@ private:
     void note(const std::string& t) {
         trail_.push_back(t);
         if (trail_.size() > 24) trail_.pop_front();
+    }
+
+    // ---- the game recall ---------------------------------------------------
+
+    // Every game the recall holds replays from its seeds, and its own books
+    // balance. A hand the storm laid on the table (no deal of the machine's)
+    // is the one difference allowed, and only as the last one.
+    void checkRecord(const recall::GameRecord& g) {
+        ++fig.recorded;
+        const recall::Replay r = recall::replay(g);
+        const bool planted = r.code == recall::Replay::Code::DrawFromOther && planted_ > 0;
+        if (planted) {
+            --planted_;
+            ++fig.planted;
+        }
+        if (!r.ok() && !planted) fault("the recall of a game does not replay: " + r.text + "\n  " + recall::toJsonLine(g));
+        long long credited = 0;
+        for (const recall::Step& st : g.steps) {
+            switch (st.kind) {
+            case recall::Step::Kind::Credit:
+            case recall::Step::Kind::Take:
+            case recall::Step::Kind::Half:
+            case recall::Step::Kind::JackPotClose: credited += st.amount; break;
+            default: break;
+            }
+        }
+        if (static_cast<long long>(g.creditsBefore) - g.charged + g.loaded + credited != g.creditsAfter)
+            fault("the recall's books of a game do not balance: " + recall::toJsonLine(g));
     }
 
     // ---- what the player sees --------------------------------------------
@@ -437,6 +470,7 @@ private:
             c.machine.showCard(i, h[static_cast<std::size_t>(i)]);
             c.machine.setHeld(i, true);
         }
+        if (const recall::GameRecord* g = c.machine.recorder.current(); g && h != g->deal.cards) ++planted_;
         note(std::string("plant(") + text + ")");
     }
 
@@ -973,6 +1007,7 @@ private:
     long long start_ = 0, loaded_ = 0, paid_ = 0, charged_ = 0;
     std::array<int, 4> pools_{};
     int jackPot_ = 0;
+    int planted_ = 0;  // hands laid by the storm whose record has not come yet
     int jackPotsDue_ = 0, jackPotsOpened_ = 0;
     Game game_;
     Pending pending_;
@@ -998,9 +1033,11 @@ void printSummary(const char* what, std::uint32_t firstSeed, std::uint32_t lastS
                   std::size_t faults) {
     std::printf("[storm] %s: seeds %u..%u, %ld runs, %ld games (%ld wins, %ld bonuses, %ld risk steps, "
                 "%ld jack pots); %ld clicks fired, %ld inside steps, %ld accepted inside steps; %ld dropped in "
-                "holds; %ld keys; %ld jack pot inputs, %ld inside its guesses; %zu faulty runs\n",
+                "holds; %ld keys; %ld jack pot inputs, %ld inside its guesses; %ld games recalled and replayed "
+                "(%ld laid by the storm); %zu faulty runs\n",
                 what, firstSeed, lastSeed, f.runs, f.games, f.wins, f.bonuses, f.riskSteps, f.jackPots, f.fired,
-                f.firedInside, f.acceptedInside, f.dropped, f.keys, f.jackPotInputs, f.jackPotInside, faults);
+                f.firedInside, f.acceptedInside, f.dropped, f.keys, f.jackPotInputs, f.jackPotInside, f.recorded,
+                f.planted, faults);
 }
 
 // TALVERN_STORM_SEEDS=n storms n seeds per case instead of the default;
@@ -1067,6 +1104,7 @@ TEST_P(StormCell, NoStepInsideAStepAndTheBooksBalance) {
     EXPECT_GT(total.games, 300);
     EXPECT_GT(total.wins, 100);
     EXPECT_GT(total.acceptedInside, 1500);
+    EXPECT_GT(total.recorded, total.games - total.runs);  // every game but one a run leaves open
     if (cell.choice != RiskChoice::None) {
         EXPECT_GT(total.riskSteps, 100);
     }
@@ -1513,6 +1551,28 @@ TEST(StormFaults, ATakeLeavesDealCoveredWhenTheCreditsDoNotReachTheBet) {
 // ---- the checks themselves can fail ----------------------------------------------
 
 // A credit made behind the books' back, as a flow that pays twice would.
+// A recorded card the seed does not give, and a credit the record does not
+// account for, are both caught.
+TEST(StormChecks, TheRecallChecksCatchAGameThatDoesNotReplayOrBalance) {
+    for (const bool card : {true, false}) {
+        StormSetup setup;
+        setup.plant = 0;
+        Storm storm(515152, setup);
+        int tampered = 0;
+        storm.c.machine.recorder.setSink([&](recall::GameRecord g) {
+            if (g.draw && !tampered++) {
+                if (card) g.draw->cards[0] = g.draw->cards[0] % 52 + 1;
+                else g.creditsAfter += 1;
+            }
+            storm.recalled(g);
+        });
+        storm.run(20, 2000);
+        ASSERT_EQ(tampered > 0, true);
+        ASSERT_FALSE(storm.faults.empty());
+        EXPECT_NE(storm.faults[0].find(card ? "does not replay" : "do not balance"), std::string::npos) << storm.faults[0];
+    }
+}
+
 TEST(StormChecks, TheBooksCatchACreditFromNowhere) {
     StormSetup setup;
     setup.choice = RiskChoice::None;

@@ -7,7 +7,12 @@
 #include <set>
 #include <sstream>
 
+#include <cstdlib>
+#include <unistd.h>
+#include <filesystem>
+
 #include "odds_cli.h"
+#include "recallgames.h"
 
 namespace {
 
@@ -112,11 +117,38 @@ std::set<std::string> usageCommands() {
     return commands;
 }
 
+// The player's recall file the replay example reads: two games of run 7.
+struct PlayersRecall {
+    std::filesystem::path home = std::filesystem::temp_directory_path() / ("talvern-manual-" + std::to_string(::getpid()));
+    std::string saved;
+    bool had = false;
+    PlayersRecall() {
+        const auto folder = home / "Ostrel" / "Talvern";
+        std::filesystem::create_directories(folder);
+        std::ofstream out(folder / "recall.jsonl");
+        for (int i = 0; i < 2; ++i)
+            out << talvern::recall::toJsonLine(talvern::test::recordedGame(
+                       talvern::Variant::JokerPoker, 500u + static_cast<unsigned>(i),
+                       "2026-12-08T19:0" + std::to_string(2 + i) + ":00", 7, 5))
+                << '\n';
+        if (const char* x = std::getenv("XDG_DATA_HOME")) {
+            had = true;
+            saved = x;
+        }
+        setenv("XDG_DATA_HOME", home.c_str(), 1);
+    }
+    ~PlayersRecall() {
+        if (had) setenv("XDG_DATA_HOME", saved.c_str(), 1);
+        else unsetenv("XDG_DATA_HOME");
+        std::filesystem::remove_all(home);
+    }
+};
+
 } // namespace
 
 TEST(OddsManual, EveryCommandHasAnExampleInBothLanguages) {
     const std::set<std::string> commands = usageCommands();
-    ASSERT_EQ(commands.size(), 6u);
+    ASSERT_EQ(commands.size(), 7u);
     const std::vector<Example> english = examples(readSource("en"));
     for (const std::string& command : commands) {
         bool shown = false;
@@ -129,6 +161,7 @@ TEST(OddsManual, EveryCommandHasAnExampleInBothLanguages) {
 }
 
 TEST(OddsManual, ExamplesPrintWhatThePageShows) {
+    const PlayersRecall recall;
     const std::vector<Example> all = examples(readSource("en"));
     ASSERT_FALSE(all.empty());
     for (const Example& e : all) {

@@ -27,6 +27,13 @@ const QByteArray kSettings = [] {
     return s;
 }();
 
+// Two games of an earlier run in the recall file.
+const QByteArray kRecall =
+    "{\"v\":1,\"time\":\"2024-02-01T10:00:00\",\"run\":6,\"variant\":\"joker\",\"bet\":1,\"before\":100,"
+    "\"after\":99,\"charged\":1,\"loaded\":0,\"counted\":true,\"deal\":{\"seed\":1,\"fortune\":0,\"roll\":0,"
+    "\"cards\":[1,2,3,4,5]},\"class\":\"x\",\"line\":0,\"win\":0,\"risk\":\"none\",\"steps\":[]}\n"
+    "not a game, kept as it is\n";
+
 QByteArray earlierLog() {
     QByteArray l = "\r\n";
     for (int i = 1; i <= 6; ++i)
@@ -96,6 +103,22 @@ protected:
         paths.dataFolder = dir.path() + "/home/data/Ostrel/Talvern";
         ASSERT_TRUE(writeBytes(paths.settingsFile, kSettings));
         ASSERT_TRUE(writeBytes(paths.logFile(), earlierLog()));
+        ASSERT_TRUE(writeBytes(paths.recallFile(), kRecall));
+    }
+    // The recall file holds what it held, or that and the run's game whole
+    // (one free page takes a line); the player is told when it is the former.
+    void expectRecallKept(const QStringList& problems) {
+        const QByteArray now = readBytes(paths.recallFile());
+        ASSERT_TRUE(now.startsWith(kRecall));
+        const QByteArray added = now.mid(kRecall.size());
+        const bool told = problems.join('\n').contains("recall.jsonl");
+        if (added.isEmpty()) {
+            EXPECT_TRUE(told);
+        } else {
+            EXPECT_FALSE(told);
+            EXPECT_EQ(added.count('\n'), 1);
+            EXPECT_TRUE(added.endsWith('\n'));
+        }
     }
     QStringList filesBeside() const {
         QStringList out;
@@ -130,7 +153,8 @@ TEST_P(BadDisk, TheGameRunsThePlayerIsToldOnceAndTheEarlierFilesStay) {
     EXPECT_TRUE(run.port.problems[0].contains("stat.log"));
     EXPECT_EQ(readBytes(paths.settingsFile), kSettings);
     EXPECT_EQ(readBytes(paths.logFile()), earlierLog());
-    EXPECT_EQ(filesBeside(), (QStringList{"Talvern.conf", "stat.log"}));
+    expectRecallKept(run.port.problems);
+    EXPECT_EQ(filesBeside(), (QStringList{"Talvern.conf", "recall.jsonl", "stat.log"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Store, BadDisk,
@@ -159,7 +183,8 @@ TEST_F(SmallDisk, FillingUpDuringTheRunKeepsWhatTheStartWrote) {
     ASSERT_EQ(run.port.problems.size(), 1);
     EXPECT_EQ(readBytes(paths.settingsFile), afterStart);
     EXPECT_EQ(readBytes(paths.logFile()), earlierLog());
-    EXPECT_EQ(filesBeside(), (QStringList{"Talvern.conf", "stat.log"}));
+    expectRecallKept(run.port.problems);
+    EXPECT_EQ(filesBeside(), (QStringList{"Talvern.conf", "recall.jsonl", "stat.log"}));
 }
 
 // Room again: the next run writes both files, keeping the earlier bytes.
@@ -177,6 +202,12 @@ TEST_F(SmallDisk, TheNextRunWithRoomWritesBothFilesAgain) {
     EXPECT_EQ(next.memory.totals().runNumber, 7);  // the full run's number was never stored
     EXPECT_TRUE(readBytes(paths.logFile()).startsWith(earlierLog()));
     EXPECT_TRUE(readBytes(paths.settingsFile).contains("note199=kept as it was, whatever the disk does\n"));
+    const QByteArray recalled = readBytes(paths.recallFile());
+    EXPECT_TRUE(recalled.startsWith(kRecall));
+    // This run's game, after the full run's if the last page of the file had room for it.
+    const qsizetype added = recalled.mid(kRecall.size()).count('\n');
+    EXPECT_TRUE(added == 1 || added == 2) << added;
+    EXPECT_TRUE(recalled.endsWith('\n'));
 }
 
 TEST(ConfigFolder, APlainFileWhereTheFolderShouldBeIsReportedAndLeftAlone) {

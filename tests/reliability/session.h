@@ -57,8 +57,12 @@ struct Session {
         memory.createTotals();
         memory.openLog();
     }
-    // Two loads, a few counted hands, a risk game, then leaving.
+    // Two loads, a few counted hands, a risk game, a game for the recall,
+    // then leaving.
     void play() {
+        m.recorder.newGame(1, 200, 1);
+        m.recorder.firstDeal(Variant::JokerPoker, true, {4242, 0, 1, {1, 2, 3, 4, 5}});
+        m.recorder.gameOver(199);
         for (int i = 0; i < 2; ++i) {
             m.state.creditsLoaded += 100;
             m.setCredits(m.state.credits + 100);

@@ -32,7 +32,9 @@
 # Then the settings file and stat.log must hold what was played: the
 # dialog's choices, the run number, the counters of the games played with
 # statistics on (and none of the others), the pools, the Jack Pot, and one
-# run's block in Windows-1251 with the receipt's figures.
+# run's block in Windows-1251 with the receipt's figures. And every game
+# of the recall file it wrote must replay from its seeds (talvern-odds
+# replay), among them games of each variant, each risk game and the Jack Pot.
 # The outcomes the machine draws are steered with its own sliders or
 # waited for in bounded loops; the state is read from the program's trace
 # (TALVERN_TRACE, mainwindow/trace.h), what the player sees.
@@ -59,6 +61,7 @@ shots=$here/shots
 mkdir -p "$home" "$shots" "$here/bin"
 conf=$home/.config/Ostrel/Talvern.conf
 log=$home/.local/share/Ostrel/Talvern/stat.log
+recall=$home/.local/share/Ostrel/Talvern/recall.jsonl
 app=
 t_start=$SECONDS
 
@@ -1006,4 +1009,18 @@ expect_line 9 "Talvern выключен - $stamp"
 
 note "settings file and stat.log as played: loaded $loaded, taken $taken, deals $deals," \
   "Red-Black $rb_tries/$rb_wins, Higher-Lower $hl_tries/$hl_wins"
+
+[ -s "$recall" ] || fail "no recall.jsonl"
+for kind in '"variant":"joker"' '"variant":"jacks"' '"variant":"deuces"' '"risk":"redblack"' \
+  '"risk":"higherlower"' '"risk":"roulette"' '"k":"jackpot-guess"' '"k":"testhand"' '"counted":false'; do
+  grep -qF "$kind" "$recall" || fail "recall.jsonl has no game with $kind"
+done
+if [ -n "$odds" ]; then
+  replayed=$("$odds" replay "$recall") || fail "talvern-odds replay finds a difference:
+$(grep -v ': ok$' <<<"$replayed")"
+  summary=$(tail -n 1 <<<"$replayed")
+  games_recalled=$(wc -l <"$recall")
+  check "talvern-odds replay" "$summary" "replayed $games_recalled games, 0 differ"
+  note "recall.jsonl: $summary"
+fi
 echo "whole machine: $((SECONDS - t_start)) s, every check passed"

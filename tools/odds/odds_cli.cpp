@@ -15,6 +15,7 @@
 #include "final_hand_counts.h"
 #include "hold_analyzer.h"
 #include "paytable.h"
+#include "replay_cmd.h"
 #include "return_calculator.h"
 
 namespace talvern::odds {
@@ -32,6 +33,7 @@ constexpr const char* kUsage =
     "       talvern-odds draw VARIANT SEED ROLL FORTUNE C1 C2 C3 C4 C5 HELD\n"
     "       talvern-odds hold VARIANT C1 C2 C3 C4 C5 [--pays P1/../P9] [--charge once|twice]\n"
     "       talvern-odds return VARIANT [--pays P1/../P9] [--charge once|twice]\n"
+    "       talvern-odds replay [FILE]   (every game of a recall file, from its seeds)\n"
     "       talvern-odds --help | --version\n"
     "VARIANT: joker, jacks or deuces; Cn: card codes 0..52 (0 the joker, 13*suit+rank,\n"
     "suits hearts, diamonds, clubs, spades); HELD: five 0/1 characters.\n"
@@ -350,6 +352,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (cmd == "draw") return cmdDraw(args, out);
         if (cmd == "hold") return cmdHold(args, out);
         if (cmd == "return") return cmdReturn(args, out);
+        if (cmd == "replay") return replayCommand(args, out, err);
         throw UsageError("unknown command '" + cmd + "' (try --help)");
     } catch (const UsageError& e) {
         err << "talvern-odds: " << e.what() << '\n';
