@@ -127,6 +127,9 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     view_->setAlignment(Qt::AlignCenter);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
+    // With no widget focused (a window the desktop has not activated, or a
+    // desktop without a window manager) keys come to the window itself.
+    installEventFilter(this);
     buildPanel();
     nameCabinetControls(panel1_);
     scene_->addWidget(panel1_);

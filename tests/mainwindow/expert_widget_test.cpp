@@ -72,6 +72,18 @@ TEST(ExpertOnTheCabinet, TheHintAndItsMarksFollowTheView) {
     for (int i = 1; i <= 5; ++i) EXPECT_FALSE(child(w, QStringLiteral("Tip%1").arg(i))->isVisible());
 }
 
+TEST(ExpertOnTheCabinet, KeysSentToTheWindowWithNothingFocusedReachTheGame) {
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    Machine& m = w.controller().machine;
+    m.options.keyboardPlay = true;
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_FALSE(m.cabinet.Panel2.visible);
+    QTest::keyClick(&w, Qt::Key_Insert);
+    EXPECT_EQ(m.state.credits, 100);  // once, not once per filter
+}
+
 TEST(ExpertOnTheCabinet, KeysReachTheGameThroughTheWindow) {
     TTalvern w;
     w.pacer().setTimeScale(0);
