@@ -386,6 +386,12 @@ void TTalvern::updateAnimation() {
 
 bool TTalvern::animating() const { return animation_->isActive(); }
 
+bool TTalvern::pacerWaiting() { return pacer_.waiting(); }
+bool TTalvern::jackPotShown() { return jackPotWindow_ && jackPotWindow_->isVisible(); }
+settings::SettingsFlow* TTalvern::settingsFlow() { return settings_ ? &settings_->flow() : nullptr; }
+bool TTalvern::settingsShown() { return settings_ && settings_->isVisible(); }
+const store::TotalsFigures& TTalvern::receiptFigures() { return memory_->totals(); }
+
 void TTalvern::animate() {
     const Cabinet& cab = controller_->machine.cabinet;
     if (cab.payment.playing) {

@@ -15,6 +15,7 @@
 #include "memory.h"
 #include "qtpacer.h"
 #include "settingsflow.h"
+#include "trace.h"
 
 class QGraphicsScene;
 class QGraphicsView;
@@ -32,7 +33,6 @@ class PayLineView;
 class PictureButton;
 class TextLine;
 class TAboutBox4;
-class Trace;
 namespace settings {
 class TForm2;
 }
@@ -54,7 +54,7 @@ public:
     std::uint32_t millisecondsOfDayUtc() override;
 };
 
-class TTalvern : public QWidget, private WindowPort, private store::ExitPort, private settings::SettingsHost {
+class TTalvern : public QWidget, public TracedWindow, private WindowPort, private store::ExitPort, private settings::SettingsHost {
 public:
     explicit TTalvern(QWidget* parent = nullptr);
     ~TTalvern() override;
@@ -63,7 +63,7 @@ public:
     // when the screen is too small or has too few colours.
     static bool displayIsUsable(QWidget* owner);
 
-    Controller& controller() { return *controller_; }
+    Controller& controller() override { return *controller_; }
     store::Memory& memory() { return *memory_; }
     store::TForm4* totalsWindow() const { return totals_; }
     store::TForm6* historyViewer() const { return history_; }
@@ -88,6 +88,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // TracedWindow
+    bool pacerWaiting() override;
+    bool jackPotShown() override;
+    settings::SettingsFlow* settingsFlow() override;
+    bool settingsShown() override;
+    const store::TotalsFigures& receiptFigures() override;
+
     // WindowPort
     bool ask(const QString& question) override;
     void openAddress(const QString& url) override;

@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "jackpotwindow.h"
-#include "settingsdialog.h"
-#include "talvern.h"
+#include "controller.h"
+#include "ledger.h"
+#include "settingsflow.h"
 
 namespace talvern {
 
@@ -45,13 +45,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<Trace> Trace::fromEnvironment(TTalvern& window) {
+std::unique_ptr<Trace> Trace::fromEnvironment(TracedWindow& window) {
     const QString path = qEnvironmentVariable("TALVERN_TRACE");
     if (path.isEmpty()) return nullptr;
     return std::unique_ptr<Trace>(new Trace(window, path));
 }
 
-Trace::Trace(TTalvern& window, const QString& path) : window_(window), file_(path) {
+Trace::Trace(TracedWindow& window, const QString& path) : window_(window), file_(path) {
     start_ = QDateTime::currentMSecsSinceEpoch();
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return;
     qApp->installEventFilter(this);
@@ -67,12 +67,12 @@ Trace::~Trace() {
     write(QStringLiteral("end"), figures(window_));
 }
 
-QString Trace::figures(TTalvern& w) {
+QString Trace::figures(TracedWindow& w) {
     Controller& c = w.controller();
     const Cabinet& cab = c.machine.cabinet;
     Fields f;
     f.add("busy", c.depth());
-    f.add("wait", bit(w.pacer().waiting()));
+    f.add("wait", bit(w.pacerWaiting()));
     QWidget* modal = QApplication::activeModalWidget();
     f.add("modal", modal ? modal->objectName() : QStringLiteral("-"));
     auto* box = qobject_cast<QMessageBox*>(modal);
@@ -142,14 +142,11 @@ QString Trace::figures(TTalvern& w) {
     f.add("pulls", cab.pist.frame);
     f.add("red", bit(cab.redBackground));
 
-    // (the Jack Pot window has no meta-object of its own to look it up by)
-    TAboutBox4* jp = nullptr;
-    for (QObject* o : w.children())
-        if (auto* candidate = dynamic_cast<TAboutBox4*>(o)) jp = candidate;
-    const bool jpShown = jp && jp->isVisible();
+    const bool jpShown = w.jackPotShown();
     f.add("jp", bit(jpShown));
     if (jpShown) {
-        const JackPotView& v = jp->flow().view;
+        JackPotFlow& flow = c.jackPot;
+        const JackPotView& v = flow.view;
         f.add("jpamount", v.amount);
         f.add("jppaid", v.winVisible ? v.paid : QString());
         f.add("jpfind", bit(v.findJokerVisible));
@@ -158,24 +155,24 @@ QString Trace::figures(TTalvern& w) {
         f.add("jpcards", QStringList(v.cards.begin(), v.cards.end()).join(u','));
         f.add("jpcount", bit(v.countUpTimer));
         f.add("jpshuffle", bit(v.shuffleTimer));
-        f.add("jppaying", bit(jp->flow().paying()));
-        f.add("jphits", jp->flow().hits());
+        f.add("jppaying", bit(flow.paying()));
+        f.add("jphits", flow.hits());
         f.add("jpkey", bit(v.pressAnyKeyVisible));
         f.add("jpyellow", bit(v.yellow));
     }
 
-    if (settings::TForm2* d = w.settingsDialog()) {
-        const settings::SettingsModel& m = d->flow().model();
-        f.add("dlg", bit(d->isVisible()));
-        f.add("variant", static_cast<int>(d->flow().options().variant));
+    if (settings::SettingsFlow* d = w.settingsFlow()) {
+        const settings::SettingsModel& m = d->model();
+        f.add("dlg", bit(w.settingsShown()));
+        f.add("variant", static_cast<int>(d->options().variant));
         f.add("risk", m.risk ? static_cast<int>(*m.risk) : -1);
         QStringList fortune;
         for (const settings::FortuneColumn& col : m.fortune) fortune << col.percent;
         f.add("fortune", fortune.join(u','));
         f.add("stats", clean(m.RxLabel7));
         f.add("back", m.back);
-        f.add("offer", bit(d->flow().exitChoices().offerAnotherGame));
-        const Options& o = d->flow().options();
+        f.add("offer", bit(d->exitChoices().offerAnotherGame));
+        const Options& o = d->options();
         f.add("expert", bit(o.hint) + bit(o.trainer) + bit(o.keyboardPlay));
         const settings::StatisticsFigures& s = m.figures;
         f.add("rbrun", QStringLiteral("%1/%2").arg(s.redBlackThisRun[0]).arg(s.redBlackThisRun[1]));
@@ -186,7 +183,7 @@ QString Trace::figures(TTalvern& w) {
                              .arg(s.trainerThisRun[1])
                              .arg(s.trainerThisRun[2]));
     }
-    const store::TotalsFigures& t = w.memory().totals();
+    const store::TotalsFigures& t = w.receiptFigures();
     f.add("receipt", QStringLiteral("%1,%2,%3,%4,%5").arg(t.runNumber).arg(t.loaded).arg(t.taken).arg(t.won).arg(t.lost));
     return f.joined();
 }

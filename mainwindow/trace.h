@@ -25,16 +25,41 @@ class QTimer;
 
 namespace talvern {
 
-class TTalvern;
+class Controller;
+namespace settings {
+class SettingsFlow;
+}
+namespace store {
+struct TotalsFigures;
+}
+
+// What the trace reads of the cabinet window: the models its windows are
+// drawn from and which of them are up, nothing of the widgets.
+class TracedWindow {
+public:
+    virtual Controller& controller() = 0;
+    // Whether a step waits in a pause or a hold now.
+    virtual bool pacerWaiting() = 0;
+    // The Jack Pot window (its game is the controller's `jackPot`) is shown.
+    virtual bool jackPotShown() = 0;
+    // The settings dialog's rules, or null before the dialog is made.
+    virtual settings::SettingsFlow* settingsFlow() = 0;
+    virtual bool settingsShown() = 0;
+    // What the totals receipt would show now.
+    virtual const store::TotalsFigures& receiptFigures() = 0;
+
+protected:
+    ~TracedWindow() = default;
+};
 
 class Trace : public QObject {
 public:
     // The trace the environment asks for, or none.
-    static std::unique_ptr<Trace> fromEnvironment(TTalvern& window);
+    static std::unique_ptr<Trace> fromEnvironment(TracedWindow& window);
     ~Trace() override;
 
     // What the player sees now, as the fields of a state line.
-    static QString figures(TTalvern& window);
+    static QString figures(TracedWindow& window);
     // A state line, if the figures changed since the last one (the timer's
     // tick; a test may call it at once).
     void sample();
@@ -43,10 +68,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    Trace(TTalvern& window, const QString& path);
+    Trace(TracedWindow& window, const QString& path);
     void write(const QString& kind, const QString& fields);
 
-    TTalvern& window_;
+    TracedWindow& window_;
     QFile file_;
     QTimer* timer_ = nullptr;
     QString last_;

@@ -122,17 +122,28 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void buildRiskPage(QWidget* page);
-    void buildViewPage(QWidget* page);
-    void buildAdvancedPage(QWidget* page);
+    // Each page in its own file: it builds its controls, wires them to the
+    // flow and renders the flow's state into them.
+    void buildRiskPage(QWidget* page);        // riskpage.cpp
+    void renderRiskPage(const SettingsModel& m, const Options& o);
+    void buildViewPage(QWidget* page);        // viewpage.cpp
+    void renderViewPage(const SettingsModel& m, const store::ExitChoices& e);
+    void buildAdvancedPage(QWidget* page);    // advancedpage.cpp
     void buildExpertBox(QWidget* page);
+    void renderAdvancedPage(const SettingsModel& m, const Options& o, const store::ExitChoices& e);
+    void buildStatisticsPage(QWidget* page);  // statisticspage.cpp
     void buildTrainerGroup(QWidget* page);
-    void buildStatisticsPage(QWidget* page);
-    void buildCardsPage(QWidget* page);
+    void renderStatisticsPage(const SettingsModel& m, const store::ExitChoices& e);
+    void buildCardsPage(QWidget* page);       // cardspage.cpp
+    void renderCardsPage(const SettingsModel& m);
     void okClicked();
     // Runs a change of the flow and shows its result.
     template <typename F>
-    void change(F&& f);
+    void change(F&& f) {
+        if (rendering_) return;
+        f();
+        render();
+    }
 
     Machine& machine_;
     std::unique_ptr<decks::DeckSet> decks_;

@@ -127,21 +127,7 @@ QImage detail::paymentStrip(qreal dpr, qreal head)
     // Six double chevrons pointing up at the load button; a light runs along
     // them. A negative head leaves every lamp dark.
     constexpr int lamps = 6;
-    const QRectF strip(0.5, 0.5, kPaymentSize.width() - 1.0, kPaymentSize.height() - 1.0);
-    const qreal pitch = 12.5;
-    const qreal x0 = strip.center().x() - (lamps - 1) * pitch / 2;
-
-    QImage img = kit::canvas(kPaymentSize, dpr);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 94, 104), 1.0));
-    QLinearGradient back(strip.topLeft(), strip.bottomLeft());
-    back.setColorAt(0.0, QColor(16, 18, 16));
-    back.setColorAt(1.0, QColor(2, 4, 2));
-    p.setBrush(back);
-    p.drawRoundedRect(strip, strip.height() / 2, strip.height() / 2);
-
-    for (int i = 0; i < lamps; ++i) {
+    auto lamp = [head](QPainter& p, int i, QPointF c) {
         qreal level = 0.0;
         if (head >= 0) {
             // Distance of this lamp behind the head, around the loop.
@@ -150,32 +136,11 @@ QImage detail::paymentStrip(qreal dpr, qreal head)
                 behind += lamps;
             level = behind <= 0.0 ? 1.0 + behind * 2.0 : std::max(0.0, 1.0 - behind / 2.5);
         }
-        const QPointF c(x0 + i * pitch, strip.center().y());
-        QPainterPath chevrons;
-        for (qreal dy : {-2.4, 2.4}) {
-            chevrons.moveTo(c.x() - 3.6, c.y() + dy + 1.8);
-            chevrons.lineTo(c.x(), c.y() + dy - 1.6);
-            chevrons.lineTo(c.x() + 3.6, c.y() + dy + 1.8);
-        }
-        QPainterPathStroker stroker;
-        stroker.setWidth(1.7);
-        stroker.setCapStyle(Qt::RoundCap);
-        stroker.setJoinStyle(Qt::MiterJoin);
-        const QPainterPath shape = stroker.createStroke(chevrons);
-        const QColor lampColor = kit::mix(QColor(28, 64, 30), QColor(180, 255, 160), level);
-        if (level > 0.25)
-            kit::glowFill(p, shape, lampColor, QColor(60, 255, 70, static_cast<int>(210 * level)), 3.5);
-        else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(lampColor);
-            p.drawPath(shape);
-        }
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 22));
-    p.drawRoundedRect(QRectF(strip.left() + 4, strip.top() + 1, strip.width() - 8, strip.height() * 0.38), 3, 3);
-    p.end();
-    return img;
+        static const kit::ChevronLamp look{3.6, 1.8, 1.6, 1.7, QColor(28, 64, 30), QColor(180, 255, 160),
+                                           QColor(60, 255, 70), 210};
+        kit::chevronLamp(p, c, look, level);
+    };
+    return kit::lampStrip(kPaymentSize, dpr, lamps, 12.5, QColor(90, 94, 104), QColor(16, 18, 16), QColor(2, 4, 2), lamp);
 }
 
 QList<QImage> renderPaymentFrames(qreal dpr)

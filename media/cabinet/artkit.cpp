@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 
 #include <algorithm>
@@ -356,6 +357,43 @@ void engravedGold(QPainter& p, const QString& text, const QFont& f, const QRectF
     p.setPen(QPen(QColor(90, 56, 12, 200), 0.5));
     p.drawPath(path);
     p.restore();
+}
+
+void emboss(QPainter& p, const QPainterPath& shape, const QColor& face, const QColor& shade, qreal drop)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawPath(shape.translated(0, drop));
+    p.setBrush(face);
+    p.drawPath(shape);
+    p.restore();
+}
+
+void chevronLamp(QPainter& p, const QPointF& c, const ChevronLamp& look, qreal level)
+{
+    QPainterPath chevrons;
+    for (qreal dy : {-2.4, 2.4}) {
+        chevrons.moveTo(c.x() - look.halfWidth, c.y() + dy + look.drop);
+        chevrons.lineTo(c.x(), c.y() + dy - look.rise);
+        chevrons.lineTo(c.x() + look.halfWidth, c.y() + dy + look.drop);
+    }
+    QPainterPathStroker stroker;
+    stroker.setWidth(look.width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    const QPainterPath shape = stroker.createStroke(chevrons);
+    const QColor lamp = mix(look.dark, look.lit, level);
+    if (level > 0.25) {
+        QColor halo = look.halo;
+        halo.setAlpha(static_cast<int>(look.haloAlpha * level));
+        glowFill(p, shape, lamp, halo, 3.5);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(lamp);
+        p.drawPath(shape);
+    }
 }
 
 qreal deviceScale(const QPainter& p)

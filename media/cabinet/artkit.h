@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -63,10 +64,57 @@ void engravedGold(QPainter& p, const QString& text, const QFont& f, const QRectF
 void glowFill(QPainter& p, const QPainterPath& shape, const QColor& color, const QColor& halo,
               qreal radius);
 
+// Lettering or a glyph stamped into a surface: `shape` in `shade` moved down
+// by `drop`, then in `face` over it.
+void emboss(QPainter& p, const QPainterPath& shape, const QColor& face, const QColor& shade, qreal drop);
+
+// One lamp of such a strip: two chevrons one over the other pointing up,
+// `halfWidth` to each side, their arms `drop` below and their tips `rise`
+// above each of the two rows, stroked `width` wide, from `dark` to `lit` by
+// `level` (0 .. 1); a well lit lamp glows in `halo` (alpha `haloAlpha` at full).
+struct ChevronLamp {
+    qreal halfWidth, drop, rise, width;
+    QColor dark, lit, halo;
+    int haloAlpha;
+};
+void chevronLamp(QPainter& p, const QPointF& c, const ChevronLamp& look, qreal level);
+
+// A row of lamps in a rounded strip of `logical` size: the strip's glass
+// (outlined in `rim`, dark from `top` to `bottom`), `lamps` lamps `pitch`
+// apart about its centre, each painted by `lamp` at its centre, and a gloss
+// over all. The cabinet's load strip and the risk games' take strips.
+template <typename PaintLamp>
+QImage lampStrip(QSize logical, qreal dpr, int lamps, qreal pitch, const QColor& rim, const QColor& top,
+                 const QColor& bottom, PaintLamp&& lamp);
+
 // Effective device scale of a painter (its device's ratio times its transform).
 qreal deviceScale(const QPainter& p);
 
 enum class Suit { Spades, Hearts, Diamonds, Clubs };
 QPainterPath suitPath(Suit suit, const QRectF& box);
+
+template <typename PaintLamp>
+QImage lampStrip(QSize logical, qreal dpr, int lamps, qreal pitch, const QColor& rim, const QColor& top,
+                 const QColor& bottom, PaintLamp&& lamp)
+{
+    const QRectF strip(0.5, 0.5, logical.width() - 1.0, logical.height() - 1.0);
+    const qreal x0 = strip.center().x() - (lamps - 1) * pitch / 2;
+    QImage img = canvas(logical, dpr);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(rim, 1.0));
+    QLinearGradient back(strip.topLeft(), strip.bottomLeft());
+    back.setColorAt(0.0, top);
+    back.setColorAt(1.0, bottom);
+    p.setBrush(back);
+    p.drawRoundedRect(strip, strip.height() / 2, strip.height() / 2);
+    for (int i = 0; i < lamps; ++i)
+        lamp(p, i, QPointF(x0 + i * pitch, strip.center().y()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 22));
+    p.drawRoundedRect(QRectF(strip.left() + 4, strip.top() + 1, strip.width() - 8, strip.height() * 0.38), 3, 3);
+    p.end();
+    return img;
+}
 
 } // namespace talvern::art::kit

@@ -116,14 +116,7 @@ QFont captionFont(const QString& caption, qreal maxWidth, qreal maxPixel, bool m
 // then the face.
 void emboss(QPainter& p, const QPainterPath& shape, const Palette& pal)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(pal.textShade);
-    p.drawPath(shape.translated(0, pal.darkText ? 0.9 : 1.2));
-    p.setBrush(pal.text);
-    p.drawPath(shape);
-    p.restore();
+    kit::emboss(p, shape, pal.text, pal.textShade, pal.darkText ? 0.9 : 1.2);
 }
 
 QPainterPath glyphShape(Glyph glyph, const QRectF& box, qreal weight)
