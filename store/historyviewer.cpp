@@ -30,14 +30,14 @@ void clearNameShownByTheDesktop([[maybe_unused]] QWidget* window) {
     auto atom = [c](const char* name) {
         const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-        const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t a = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
         std::free(reply);
         return a;
     };
     const xcb_atom_t utf8 = atom("UTF8_STRING");
     const xcb_atom_t netName = atom("_NET_WM_NAME");
     const auto id = static_cast<xcb_window_t>(window->winId());
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, utf8 ? utf8 : XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, utf8 ? utf8 : static_cast<xcb_atom_t>(XCB_ATOM_STRING), 8, 0, nullptr);
     if (netName && utf8) xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, netName, utf8, 8, 0, nullptr);
     xcb_flush(c);
 #endif

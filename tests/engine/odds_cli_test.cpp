@@ -87,7 +87,9 @@ TEST(OddsCli, BadArgumentsGetOneLineAndStatus2) {
         SCOPED_TRACE(joined);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.empty());
-        if (!args.empty()) EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        if (!args.empty()) {
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        }
     }
     EXPECT_NE(run({"deal", "joker", "1", "101"}).err.find("fortune 101 is outside -100..100"), std::string::npos);
     EXPECT_NE(run({"classify", "jacks", "drawn", "0", "2", "3", "4", "5"}).err.find("joker"), std::string::npos);

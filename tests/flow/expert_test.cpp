@@ -631,7 +631,9 @@ TEST(ExpertStorm, EverythingOnInsideEveryWait) {
         const Statistics& st = m.stats;
         EXPECT_LE(st.trainerMistakes, st.trainerDecisions);
         EXPECT_GE(st.trainerCost, st.trainerMistakes);  // each mistake costs a hundredth or more
-        if (m.options.statisticsOff) EXPECT_EQ(st.trainerDecisions, 0);
+        if (m.options.statisticsOff) {
+            EXPECT_EQ(st.trainerDecisions, 0);
+        }
     }
     std::printf("expert storm: %ld hints, %ld odds, %ld questions, %ld inputs inside steps, %ld deals and decisions\n",
                 hints, odds, questions, inside, games);

@@ -382,7 +382,9 @@ TEST(Recall, ATamperedRecordIsCaughtByItsReplay) {
     r.naturalWin();
     ASSERT_TRUE(r.c.click(Ctl::BtnYes1));
     ASSERT_TRUE(r.c.click(Ctl::Im2));
-    if (r.games.empty()) ASSERT_TRUE(r.c.click(Ctl::BtnCash1));
+    if (r.games.empty()) {
+        ASSERT_TRUE(r.c.click(Ctl::BtnCash1));
+    }
     const GameRecord g = r.only();
     ASSERT_TRUE(recall::replay(g).ok()) << recall::replay(g).text;
 

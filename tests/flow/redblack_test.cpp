@@ -422,7 +422,9 @@ TEST(RedBlack, TakeHalfIsThereAfterGamesOfTheOtherRow) {
     for (RiskChoice other : {RiskChoice::None, RiskChoice::HigherLower}) {
         r.m.options.riskChoice = other;
         r.win(kTwoPairs);
-        if (other == RiskChoice::HigherLower) ASSERT_TRUE(r.c.click(Ctl::BtnCash1));
+        if (other == RiskChoice::HigherLower) {
+            ASSERT_TRUE(r.c.click(Ctl::BtnCash1));
+        }
         ASSERT_TRUE(r.s.boardReset);
     }
     // The random choice then gives Red-Black a game without a reset of its own.

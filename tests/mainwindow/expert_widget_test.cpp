@@ -191,8 +191,11 @@ TEST(ExpertOnTheCabinet, AScreenReaderHearsTheHintAndTheKeys) {
         EXPECT_TRUE(card.endsWith(QStringLiteral("Клавиша: %1").arg(i + 1))) << card.toStdString();
         // five kept are "все пять", not five names
         const bool allFive = std::all_of(v.keep.begin(), v.keep.end(), [](bool k) { return k; });
-        if (v.keep[i] && !allFive) EXPECT_TRUE(hint.contains(spokenCard(m.state.hand[i]))) << hint.toStdString();
+        if (v.keep[i] && !allFive) {
+            EXPECT_TRUE(hint.contains(spokenCard(m.state.hand[i]))) << hint.toStdString();
+        }
     }
-    if (std::all_of(v.keep.begin(), v.keep.end(), [](bool k) { return k; }))
+    if (std::all_of(v.keep.begin(), v.keep.end(), [](bool k) { return k; })) {
         EXPECT_TRUE(hint.contains(QStringLiteral("все пять"))) << hint.toStdString();
+    }
 }

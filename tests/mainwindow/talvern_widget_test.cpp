@@ -457,7 +457,9 @@ TEST(JackPotWindow, ClosingDuringTheRevealOrThePayoutStoresTheRun) {
             const int paid = m.state.credits - credits;
             EXPECT_GE(paid, inPayout ? paidSoFar : 0);
             EXPECT_LT(paid, 3334);  // the payout stopped where the run ended
-            if (timeLimit) EXPECT_EQ(m.state.creditsTaken, m.state.credits);
+            if (timeLimit) {
+                EXPECT_EQ(m.state.creditsTaken, m.state.credits);
+            }
             store::SettingsStore st(paths.settingsFile);
             EXPECT_EQ(st.read(store::stat::stcst), 100);
             EXPECT_EQ(st.read(store::stat::stcto), m.state.creditsTaken);

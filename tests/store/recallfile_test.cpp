@@ -168,7 +168,9 @@ TEST(RecallMemory, EveryGameIsOnDiskAtOnceAndAFailureIsToldOnce) {
         test::Port port;
         memory.exitSequence(port);
         ASSERT_EQ(port.problems.size(), broken ? 1u : 0u);
-        if (broken) EXPECT_TRUE(port.problems[0].contains("recall.jsonl")) << port.problems[0].toStdString();
+        if (broken) {
+            EXPECT_TRUE(port.problems[0].contains("recall.jsonl")) << port.problems[0].toStdString();
+        }
     }
 }
 
