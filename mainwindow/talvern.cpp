@@ -147,7 +147,9 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         desktop = {screen->geometry().width(), screen->geometry().height(), screen->depth()};
     const int mode = memory_->startOfRun(desktop);
     for (int i = 0; i < 5; ++i) controller_->machine.showBack(i);
-    settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this);
+    // Its pages are made after the cabinet's first picture (see prepareWindows).
+    settings_ = new settings::TForm2(controller_->machine, *memory_, static_cast<settings::SettingsHost&>(*this), this,
+                                     {}, {}, settings::TForm2::Controls::Later);
     // Cards of an external deck, wherever they are shown, come from the deck in
     // use. The wild deuces carry the same names with either deck, so they are
     // the deck's only while it is the picture source.
@@ -189,6 +191,7 @@ void TTalvern::prepareWindows(int step) {
     }
     switch (step) {
     case 0:
+        settings_->buildControls();
         if (!settings_->isVisible()) settings_->grab();
         break;
     case 1: totals_->paintPictures(); break;

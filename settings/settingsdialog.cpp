@@ -100,10 +100,12 @@ QToolTip { color: #2a1a04; background: #fff6d8; border: 1px solid #8a6420; }
 } // namespace
 
 TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWidget* parent,
-               InfoPage::Connected connected, QStringList sitePages)
+               InfoPage::Connected connected, QStringList sitePages, Controls controls)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
       machine_(machine),
-      memory_(memory) {
+      memory_(memory),
+      connected_(std::move(connected)),
+      sitePages_(std::move(sitePages)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Настройки"));
     setFixedSize(art::kDialogSize);
@@ -112,7 +114,25 @@ TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWid
     decks_ = std::make_unique<decks::DeckSet>(memory.paths().dataFolder);
     deckSource_ = std::make_unique<LibraryDecks>(*decks_);
     flow_ = std::make_unique<SettingsFlow>(machine, memory, host, *deckSource_);
+    if (controls == Controls::Now) buildControls();
 
+    // The right mouse button never reaches the dialog's controls; the web
+    // view's own widgets come and go, so the whole application is watched.
+    qApp->installEventFilter(this);
+
+    flow_->create();
+    created_ = true;
+    render();
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        move(avail.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TForm2::buildControls() {
+    if (built_) return;
+    built_ = true;
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(6, 6, 710, 486);
@@ -136,7 +156,7 @@ TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWid
     buildAdvancedPage(pages[2]);
     buildStatisticsPage(pages[3]);
     buildCardsPage(pages[4]);
-    info_ = new InfoPage(pages[5], std::move(connected), std::move(sitePages));
+    info_ = new InfoPage(pages[5], std::move(connected_), std::move(sitePages_));
     info_->setGeometry(0, 0, 706, 455);
 
     Ok = new CaptionButton(QStringLiteral("Ok"), QStringLiteral("Ok"), this);
@@ -147,18 +167,18 @@ TForm2::TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWid
     LinkLabel1->setGeometry(440, 500, 270, 28);
     LinkLabel1->setToolTip(QStringLiteral("Перейти на сайт автора"));
     LinkLabel1->clicked = [] { QDesktopServices::openUrl(QUrl(web::homePage())); };
-
-    // The right mouse button never reaches the dialog's controls; the web
-    // view's own widgets come and go, so the whole application is watched.
-    qApp->installEventFilter(this);
-
-    flow_->create();
-    render();
-
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
+    // made while the dialog is shown (the first show made them): shown too
+    if (isVisible()) {
+        PageControl1->show();
+        Ok->show();
+        LinkLabel1->show();
     }
+    if (created_) render();
+}
+
+void TForm2::setVisible(bool visible) {
+    if (visible) buildControls();
+    QDialog::setVisible(visible);
 }
 
 TForm2::~TForm2() = default;
@@ -188,6 +208,7 @@ void TForm2::openRecall() {
 }
 
 void TForm2::render() {
+    if (!built_) return;  // the controls take the flow's state when they are made
     rendering_ = true;
     const SettingsModel& m = flow_->model();
     const Options& o = flow_->options();
@@ -207,7 +228,7 @@ void TForm2::opening(bool fullScreen) {
 
 void TForm2::activated() {
     flow_->activate();
-    info_->reset();
+    if (info_) info_->reset();
     render();
 }
 

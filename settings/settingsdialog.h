@@ -33,10 +33,18 @@ class Picture;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
+    // With Controls::Later the pages and buttons are made the first time
+    // they are needed (the dialog shown or drawn off the screen, or
+    // buildControls()), so that the machine's first picture comes sooner;
+    // the flow, which reads what the store remembers, is made at once.
+    enum class Controls { Now, Later };
     // `connected` and `sitePages` are the information page's (see InfoPage).
     TForm2(Machine& machine, store::Memory& memory, SettingsHost& host, QWidget* parent = nullptr,
-           InfoPage::Connected connected = {}, QStringList sitePages = {});
+           InfoPage::Connected connected = {}, QStringList sitePages = {}, Controls controls = Controls::Now);
     ~TForm2() override;
+    void buildControls();
+    bool controlsBuilt() const { return built_; }
+    void setVisible(bool visible) override;
 
     SettingsFlow& flow() { return *flow_; }
     decks::DeckSet& decks() { return *decks_; }
@@ -57,9 +65,9 @@ public:
     void creditsLoaded();
 
     // The pages and the buttons below them.
-    QTabWidget* PageControl1;
-    CaptionButton* Ok;
-    LinkLabel* LinkLabel1;
+    QTabWidget* PageControl1 = nullptr;
+    CaptionButton* Ok = nullptr;
+    LinkLabel* LinkLabel1 = nullptr;
 
     // "Настройки"
     QComboBox* ComboBox1;
@@ -155,6 +163,10 @@ private:
     RecallWindow* recall_ = nullptr;
     QImage wood_;
     bool rendering_ = false;
+    bool built_ = false;
+    bool created_ = false;
+    InfoPage::Connected connected_;  // the information page's, until it is made
+    QStringList sitePages_;
 };
 
 } // namespace talvern::settings

@@ -809,6 +809,29 @@ TEST(Cabinet, ALoadShowsInTheOpenDialogAtOnce) {
     EXPECT_TRUE(f->isVisible());
 }
 
+// The cabinet makes the dialog's pages when they are first needed: a load
+// before that is kept by the flow and shows once the pages are made.
+TEST(Cabinet, TheDialogsPagesAreMadeWhenFirstShown) {
+    freshPaths();
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    TForm2* f = w.settingsDialog();
+    EXPECT_FALSE(f->controlsBuilt());
+    EXPECT_EQ(f->PageControl1, nullptr);
+    click(w.panel1()->findChild<QWidget*>("Panel2"));
+    click(w.panel1()->findChild<QWidget*>("btnpay"));
+    EXPECT_FALSE(f->controlsBuilt());
+    w.controller().click(Ctl::btnoptions);
+    ASSERT_TRUE(f->isVisible());
+    ASSERT_TRUE(f->controlsBuilt());
+    EXPECT_EQ(f->PageControl1->count(), 6);
+    EXPECT_TRUE(f->PageControl1->isVisible());
+    EXPECT_TRUE(f->Ok->isVisible());
+    f->PageControl1->setCurrentIndex(3);
+    EXPECT_EQ(f->CreditThisRun[0]->text(), "100");
+}
+
 } // namespace
 } // namespace talvern::settings::test
 
