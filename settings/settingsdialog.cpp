@@ -167,12 +167,7 @@ void TForm2::buildControls() {
     LinkLabel1->setGeometry(440, 500, 270, 28);
     LinkLabel1->setToolTip(QStringLiteral("Перейти на сайт автора"));
     LinkLabel1->clicked = [] { QDesktopServices::openUrl(QUrl(web::homePage())); };
-    // made while the dialog is shown (the first show made them): shown too
-    if (isVisible()) {
-        PageControl1->show();
-        Ok->show();
-        LinkLabel1->show();
-    }
+    // Always made before the dialog shows (setVisible), so they show with it.
     if (created_) render();
 }
 
