@@ -164,7 +164,8 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     totals_ = new store::TForm4(memory_->totals(), this);
     totals_->setActivationHandler([this] { memory_->totalsActivated(); });
     memory_->openLog();
-    history_ = new store::TForm6(this);
+    // Its text area is made when first shown (or while the machine waits).
+    history_ = new store::TForm6(this, store::TForm6::Controls::Later);
     history_->setLogText(memory_->logText());
 
     resize(800, 600);
@@ -196,6 +197,7 @@ void TTalvern::prepareWindows(int step) {
         break;
     case 1: totals_->paintPictures(); break;
     case 2: about_->paintPictures(); break;
+    case 3: history_->buildControls(); break;
     default: return;
     }
     QTimer::singleShot(0, this, [this, step] { prepareWindows(step + 1); });

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <utility>
+
 #ifdef TALVERN_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
 
@@ -44,13 +46,17 @@ void clearNameShownByTheDesktop([[maybe_unused]] QWidget* window) {
 }
 } // namespace
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent) {
+TForm6::TForm6(QWidget* parent, Controls controls) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
     // A title bar without buttons or title text.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QString());
     setFixedSize(387, 330);
+    if (controls == Controls::Now) buildControls();
+}
 
+void TForm6::buildControls() {
+    if (Memo1) return;
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 8, 369, 273);
@@ -60,19 +66,28 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setPixelSize(12);
     Memo1->setFont(mono);
+    Memo1->setPlainText(std::exchange(text_, QString()));
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry((387 - 75) / 2, 292, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    // Made after the dialog was shown (not the way the machine does it),
+    // they show with it.
+    if (isVisible()) {
+        Memo1->show();
+        Button1->show();
+    }
 }
 
 void TForm6::setLogText(const QString& text) {
-    Memo1->setPlainText(text);
+    if (Memo1) Memo1->setPlainText(text);
+    else text_ = text;
 }
 
 void TForm6::showEvent(QShowEvent* e) {
+    buildControls();
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -24,7 +24,6 @@ QLabel* figureLabel(QWidget* parent, const char* name, QPoint at, int pixelSize,
     l->setPalette(pal);
     l->setAutoFillBackground(false);
     l->move(at);
-    l->adjustSize();
     return l;
 }
 
@@ -47,9 +46,11 @@ TForm4::TForm4(TotalsFigures& figures, QWidget* parent) : QDialog(parent), figur
     Label2 = figureLabel(this, "Label2", {art::kFigureLeft, art::kFigureTops[1]}, 25, QStringLiteral("0"));
     Label3 = figureLabel(this, "Label3", {art::kFigureLeft, art::kFigureTops[2]}, 25, QStringLiteral("0"));
     Label4 = figureLabel(this, "Label4", {art::kFigureLeft, art::kFigureTops[3]}, 25, QStringLiteral("0"));
-    // The clipboard and the receipt are painted when first shown, at the
-    // ratio of their screen.
-    refresh();
+    // The clipboard and the receipt are painted, and the figures measured in
+    // their font, when first shown: the first text measured in a program
+    // reads the whole font list of the system, which the cabinet need not
+    // wait for.
+    writeFigures();
 }
 
 void TForm4::paintPictures() {
@@ -60,16 +61,18 @@ void TForm4::paintPictures() {
     Image2->setPixmap(QPixmap::fromImage(art::receiptPicture(dpr)));
 }
 
-void TForm4::refresh() {
+std::array<QLabel*, 5> TForm4::writeFigures() {
     const std::array<std::pair<QLabel*, int>, 5> shown{{{Label5, figures_.runNumber},
                                                         {Label1, figures_.loaded},
                                                         {Label2, figures_.taken},
                                                         {Label3, figures_.won},
                                                         {Label4, figures_.lost}}};
-    for (const auto& [label, value] : shown) {
-        label->setText(QString::number(value));
-        label->adjustSize();
-    }
+    for (const auto& [label, value] : shown) label->setText(QString::number(value));
+    return {Label5, Label1, Label2, Label3, Label4};
+}
+
+void TForm4::refresh() {
+    for (QLabel* label : writeFigures()) label->adjustSize();
 }
 
 void TForm4::activated() {

@@ -5,6 +5,7 @@
 // refreshed each time it is shown.
 #include <QDialog>
 
+#include <array>
 #include <functional>
 
 #include "ledger.h"
@@ -44,6 +45,8 @@ protected:
 
 private:
     void activated();
+    // The labels take the figures' texts; their sizes follow in refresh().
+    std::array<QLabel*, 5> writeFigures();
     TotalsFigures& figures_;
     std::function<void()> onActivate_;
     qreal paintedAt_ = 0;

@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -35,6 +37,7 @@
 #include "aboutwindow.h"
 #include "cardart.h"
 #include "controls.h"
+#include "historyviewer.h"
 #include "home.h"
 #include "infopage.h"
 #include "settingsdialog.h"
@@ -830,6 +833,32 @@ TEST(Cabinet, TheDialogsPagesAreMadeWhenFirstShown) {
     EXPECT_TRUE(f->Ok->isVisible());
     f->PageControl1->setCurrentIndex(3);
     EXPECT_EQ(f->CreditThisRun[0]->text(), "100");
+}
+
+// The viewer's text area is made when it is first needed, and then holds
+// the log with this run's opening lines.
+TEST(Cabinet, TheHistoryViewerShowsTheLogWhenFirstOpened) {
+    freshPaths();
+    TTalvern w;
+    w.pacer().setTimeScale(0);
+    w.show();
+    store::TForm6* viewer = w.historyViewer();
+    EXPECT_FALSE(viewer->controlsBuilt());
+    w.controller().click(Ctl::btnoptions);
+    TForm2* f = w.settingsDialog();
+    ASSERT_TRUE(f->isVisible());
+    f->PageControl1->setCurrentIndex(0);
+    QString shown;
+    bool visible = false;
+    QTimer::singleShot(0, viewer, [&] {
+        visible = viewer->Memo1 && viewer->Memo1->isVisible() && viewer->Button1->isVisible();
+        if (viewer->Memo1) shown = viewer->Memo1->toPlainText();
+        viewer->Button1 ? viewer->Button1->click() : viewer->reject();
+    });
+    click(f->findChild<QAbstractButton*>(QStringLiteral("Button1")));
+    EXPECT_TRUE(visible);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Игра номер  1"))) << shown.toStdString();
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 } // namespace

@@ -136,5 +136,23 @@ TEST_F(StoreWindows, HistoryViewerIsReadOnlyAndOkHidesIt) {
     EXPECT_FALSE(v.isVisible());
 }
 
+// Made with its text area later, the viewer still shows every text it was
+// given, the last one given winning, and its Ok still hides it.
+TEST_F(StoreWindows, AHistoryViewerMadeLaterShowsTheTextItWasGiven) {
+    TForm6 v(nullptr, TForm6::Controls::Later);
+    v.setLogText("first");
+    v.setLogText("\n" + kLogRule + "\nИгра номер  3");
+    EXPECT_FALSE(v.controlsBuilt());
+    v.show();
+    ASSERT_TRUE(v.controlsBuilt());
+    EXPECT_TRUE(v.Memo1->isVisible());
+    EXPECT_TRUE(v.Button1->isVisible());
+    EXPECT_EQ(v.Memo1->toPlainText(), "\n" + kLogRule + "\nИгра номер  3");
+    v.setLogText("again");
+    EXPECT_EQ(v.Memo1->toPlainText(), "again");
+    QTest::mouseClick(v.Button1, Qt::LeftButton);
+    EXPECT_FALSE(v.isVisible());
+}
+
 } // namespace
 } // namespace talvern::store::test
