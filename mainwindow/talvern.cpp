@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <utility>
+
 #include "aboutwindow.h"
 #include "accessibility.h"
 #include "cabinetart.h"
@@ -49,6 +51,7 @@ constexpr int kPrepareAfterMs = 800;
 class Panel1 : public QWidget {
 public:
     std::function<void()> pressed;
+    std::function<void()> firstPainted;  // called once, after the first picture
     using QWidget::QWidget;
 
 protected:
@@ -60,6 +63,7 @@ protected:
             fonScale_ = s;
         }
         p.drawPixmap(rect(), fon_);
+        if (firstPainted) std::exchange(firstPainted, {})();
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && pressed) pressed();
@@ -93,7 +97,9 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setPalette(pal);
     setAutoFillBackground(true);
 
-    sound_ = std::make_unique<media::QtSoundPlayer>();
+    // The sounds are read once the cabinet is drawn (see buildPanel), or
+    // when the first one is asked for before that.
+    sound_ = std::make_unique<media::QtSoundPlayer>(media::QtSoundPlayer::Load::Later);
     controller_ = std::make_unique<Controller>(pacer_, *sound_, clock_, static_cast<WindowPort&>(*this));
     controller_->wins.setRiskGames(&controller_->risk);
     pacer_.setRender([this] { render(); });
@@ -218,6 +224,7 @@ void TTalvern::buildPanel() {
     panel->pressed = [this] {
         if (!fullScreen_ && windowHandle()) windowHandle()->startSystemMove();
     };
+    panel->firstPainted = [this] { QTimer::singleShot(0, this, [this] { sound_->load(); }); };
     Controller& c = *controller_;
 
     struct ButtonDef {

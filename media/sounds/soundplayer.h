@@ -13,10 +13,18 @@ namespace talvern::media {
 // is made (create it after the application object). Starting a sound stops
 // the one that is playing. Without an audio device nothing is heard and
 // nothing fails; the calls never wait for the sound.
+//
+// With Load::Later the effects are made by load(), or by the first start():
+// their samples are decoded on threads of their own and the audio device is
+// looked for, work a program's start-up need not share its processors with.
 class QtSoundPlayer : public SoundPort {
 public:
-    QtSoundPlayer();
+    enum class Load { Now, Later };
+    explicit QtSoundPlayer(Load when = Load::Now);
     ~QtSoundPlayer() override;
+    // Makes the effects and starts reading their samples, once.
+    void load();
+    bool loaded() const { return effects_[0] != nullptr; }
     QtSoundPlayer(const QtSoundPlayer&) = delete;
     QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 

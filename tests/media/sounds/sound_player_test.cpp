@@ -99,5 +99,36 @@ TEST(QtSoundPlayer, CanBeDestroyedWhileASoundRuns)
     QCoreApplication::processEvents();
 }
 
+// Made to load later, the player reads nothing until it is told to or a
+// sound is asked for; either way every effect is made once, and a player
+// that never loaded goes without waiting.
+TEST(QtSoundPlayer, MadeToLoadLaterLoadsOnceWhenToldOrAtTheFirstSound)
+{
+    {
+        QtSoundPlayer idle(QtSoundPlayer::Load::Later);
+        EXPECT_FALSE(idle.loaded());
+        EXPECT_EQ(idle.effect(SoundId::Card), nullptr);
+        EXPECT_FALSE(idle.loading());
+        idle.finishLoading();
+    }
+    QtSoundPlayer told(QtSoundPlayer::Load::Later);
+    told.load();
+    ASSERT_TRUE(told.loaded());
+    const QSoundEffect* card = told.effect(SoundId::Card);
+    told.load();
+    EXPECT_EQ(told.effect(SoundId::Card), card);
+
+    QtSoundPlayer asked(QtSoundPlayer::Load::Later);
+    asked.start(SoundId::Serdze, true);
+    ASSERT_TRUE(asked.loaded());
+    EXPECT_EQ(asked.current(), SoundId::Serdze);
+    EXPECT_EQ(asked.effect(SoundId::Serdze)->loopCount(), QSoundEffect::Infinite);
+    for (int i = 1; i <= kSoundCount; ++i) EXPECT_NE(asked.effect(id(i)), nullptr) << i;
+    asked.start(SoundId::Gun, false);
+    EXPECT_EQ(asked.effect(SoundId::Gun)->loopCount(), 1);
+    told.finishLoading();
+    asked.finishLoading();
+}
+
 } // namespace
 } // namespace talvern::media::test
