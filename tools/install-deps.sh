@@ -23,8 +23,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the real program headless, clicking it and looking at it
   xvfb xauth xdotool imagemagick sox x11-utils
-  # the benchmark's stopwatch on the X display (tools/bench/xprobe.cpp)
-  libxcb-xtest0-dev libxcb-damage0-dev
+  # the benchmark's stopwatch on the X display (tools/bench/xprobe.cpp) and
+  # the session bus it runs the programs in, as a desktop would
+  libxcb-xtest0-dev libxcb-damage0-dev dbus-daemon
   # checking the desktop entry and the AppStream data
   desktop-file-utils appstream
   # the manual pages, the package's changelog, and Debian's own package checker
