@@ -29,7 +29,7 @@
 #include "jackpotwindow.h"
 #include "totalswindow.h"
 #include "media/sounds/musicplayer.h"
-#include "media/sounds/soundplayer.h"
+#include "media/sounds/soundeffects.h"
 #include "riskpanels.h"
 #include "settingsdialog.h"
 #include "trace.h"
@@ -97,9 +97,9 @@ TTalvern::TTalvern(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // The sounds are read once the cabinet is drawn (see buildPanel), or
+    // The effects are loaded once the cabinet is drawn (see buildPanel), or
     // when the first one is asked for before that.
-    sound_ = std::make_unique<media::QtSoundPlayer>(media::QtSoundPlayer::Load::Later);
+    sound_ = std::make_unique<media::SoundEffects>();
     controller_ = std::make_unique<Controller>(pacer_, *sound_, clock_, static_cast<WindowPort&>(*this));
     controller_->wins.setRiskGames(&controller_->risk);
     pacer_.setRender([this] { render(); });

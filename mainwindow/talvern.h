@@ -45,7 +45,7 @@ class TForm6;
 }
 
 namespace media {
-class QtSoundPlayer;
+class SoundEffects;
 class FluidMusicPlayer;
 }
 
@@ -129,7 +129,7 @@ private:
 
     QtPacer pacer_;
     SystemClock clock_;
-    std::unique_ptr<media::QtSoundPlayer> sound_;
+    std::unique_ptr<media::SoundEffects> sound_;
     std::unique_ptr<media::FluidMusicPlayer> musicPlayer_;
     std::unique_ptr<Controller> controller_;
     std::unique_ptr<Music> music_;

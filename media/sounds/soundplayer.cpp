@@ -20,14 +20,8 @@ int indexOf(SoundId id)
 
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer(Load when)
+QtSoundPlayer::QtSoundPlayer()
 {
-    if (when == Load::Now) load();
-}
-
-void QtSoundPlayer::load()
-{
-    if (loaded()) return;
     initSoundResources();
     for (int i = 0; i < kSoundCount; ++i) {
         auto effect = std::make_unique<QSoundEffect>();
@@ -38,15 +32,14 @@ void QtSoundPlayer::load()
 
 QtSoundPlayer::~QtSoundPlayer()
 {
-    for (auto& effect : effects_)
-        if (effect) effect->stop();
+    for (auto& effect : effects_) effect->stop();
     finishLoading();
 }
 
 bool QtSoundPlayer::loading() const
 {
     for (const auto& effect : effects_)
-        if (effect && effect->status() == QSoundEffect::Loading) return true;
+        if (effect->status() == QSoundEffect::Loading) return true;
     return false;
 }
 
@@ -58,7 +51,7 @@ void QtSoundPlayer::finishLoading(int timeoutMs)
     QEventLoop loop;
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     for (const auto& effect : effects_)
-        if (effect) QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [this, &loop] {
+        QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, [this, &loop] {
             if (!loading()) loop.quit();
         });
     if (loading()) loop.exec();
@@ -68,7 +61,6 @@ void QtSoundPlayer::start(SoundId id, bool loop)
 {
     const int i = indexOf(id);
     if (i < 0) return;
-    load();
     if (const int playing = indexOf(current_); playing >= 0) effects_[static_cast<size_t>(playing)]->stop();
     QSoundEffect& effect = *effects_[static_cast<size_t>(i)];
     // The same sound again (a card for every card turned) starts from the top.

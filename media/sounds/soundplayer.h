@@ -1,6 +1,6 @@
 #pragma once
 // Plays the machine's sound effects through Qt Multimedia.
-#include "engine/ports.h"
+#include "media/sounds/effects.h"
 
 #include <array>
 #include <memory>
@@ -13,18 +13,10 @@ namespace talvern::media {
 // is made (create it after the application object). Starting a sound stops
 // the one that is playing. Without an audio device nothing is heard and
 // nothing fails; the calls never wait for the sound.
-//
-// With Load::Later the effects are made by load(), or by the first start():
-// their samples are decoded on threads of their own and the audio device is
-// looked for, work a program's start-up need not share its processors with.
-class QtSoundPlayer : public SoundPort {
+class QtSoundPlayer : public EffectsPlayer {
 public:
-    enum class Load { Now, Later };
-    explicit QtSoundPlayer(Load when = Load::Now);
+    QtSoundPlayer();
     ~QtSoundPlayer() override;
-    // Makes the effects and starts reading their samples, once.
-    void load();
-    bool loaded() const { return effects_[0] != nullptr; }
     QtSoundPlayer(const QtSoundPlayer&) = delete;
     QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
@@ -35,8 +27,8 @@ public:
     // at most `timeoutMs`. Qt 6.4's sample cache deadlocks at program exit
     // while a sample is still being decoded, so the player settles before
     // it goes; quitting right after start-up is how that happens.
-    void finishLoading(int timeoutMs = 2000);
-    bool loading() const;
+    void finishLoading(int timeoutMs = 2000) override;
+    bool loading() const override;
 
     // The sound started last (None before the first), and the effect that
     // plays a sound (nullptr for None and unknown ids), for diagnostics.

@@ -2,14 +2,16 @@
 # Installs the build into a scratch prefix and checks that the programs,
 # the help page, the manual pages, the package's papers and the desktop
 # files land where a desktop, man and Debian look, and that the information
-# page's web view is a plugin where the program looks for it, while the
-# program itself links no web engine.
+# page's web view and the sound effects are plugins where the program looks
+# for them, while the program itself links neither the web engine nor Qt
+# Multimedia.
 set -euo pipefail
 
 if [ "${1:-}" = --show-info-page ]; then
-  # On a virtual display: the installed program, its settings dialog, the
-  # information page; then whether the program has the plugin loaded.
-  bin=$2 plugin=$3
+  # On a virtual display: the installed program, which loads its sound
+  # plugin once the cabinet is drawn; its settings dialog, the information
+  # page; then whether the program has the web plugin loaded.
+  bin=$2 plugin=$3 sound=$4
   home=$(mktemp -d)
   HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share QT_QPA_PLATFORM=xcb \
     "$bin" >/dev/null 2>&1 &
@@ -25,6 +27,7 @@ if [ "${1:-}" = --show-info-page ]; then
   }
   window '^Talvern$'
   sleep 1
+  grep -qF "$sound" "/proc/$pid/maps" || { echo "the installed program did not load $sound"; exit 1; }
   xdotool mousemove $((X + 400)) $((Y + 300)) click 1; sleep 0.5     # the intro
   xdotool mousemove $((X + 106)) $((Y + 540)) click 1                 # НАСТРОЙКИ
   window '^Настройки$'
@@ -45,7 +48,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 missing=0
 for f in games/talvern games/talvern-odds share/talvern/help/index.html lib/talvern/decks/deckset5.so \
-         lib/talvern/plugins/talvern-infoweb.so \
+         lib/talvern/plugins/talvern-infoweb.so lib/talvern/plugins/talvern-sound.so \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" "share/icons/hicolor/48x48/apps/$id.png" \
          "share/icons/hicolor/256x256/apps/$id.png" \
@@ -81,11 +84,19 @@ if grep -q 'not found' <<<"$plugin_libs"; then
   echo "the web plugin misses libraries:"; grep 'not found' <<<"$plugin_libs"; exit 1
 fi
 grep -q WebEngineWidgets <<<"$plugin_libs" || { echo "the web plugin has no web engine"; exit 1; }
+# The sound effects likewise: Qt Multimedia only in their plugin.
+sound_libs=$(ldd "$prefix/lib/talvern/plugins/talvern-sound.so")
+if grep -q Multimedia <<<"$program_libs"; then echo "the program links Qt Multimedia"; exit 1; fi
+if grep -q 'not found' <<<"$sound_libs"; then
+  echo "the sound plugin misses libraries:"; grep 'not found' <<<"$sound_libs"; exit 1
+fi
+grep -q Multimedia <<<"$sound_libs" || { echo "the sound plugin has no Qt Multimedia"; exit 1; }
 # ... and the installed program finds it (not the build tree's), where a
 # virtual display can show it the page.
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" --show-info-page "$prefix/games/talvern" \
-    "$(readlink -f "$prefix/lib/talvern/plugins/talvern-infoweb.so")"
+    "$(readlink -f "$prefix/lib/talvern/plugins/talvern-infoweb.so")" \
+    "$(readlink -f "$prefix/lib/talvern/plugins/talvern-sound.so")"
 else
   echo "no xvfb-run or xdotool: the plugin was not seen loading"
 fi

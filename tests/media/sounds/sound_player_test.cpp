@@ -1,11 +1,13 @@
 // The effects player on a machine without an audio device (as here and in CI):
 // it must take every call, never fail and never wait. Whether a sound is heard
 // is not observable here, so nothing below looks at isPlaying().
+#include "media/sounds/soundeffects.h"
 #include "media/sounds/soundplayer.h"
 #include "media/sounds/soundresources.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -99,35 +101,44 @@ TEST(QtSoundPlayer, CanBeDestroyedWhileASoundRuns)
     QCoreApplication::processEvents();
 }
 
-// Made to load later, the player reads nothing until it is told to or a
-// sound is asked for; either way every effect is made once, and a player
-// that never loaded goes without waiting.
-TEST(QtSoundPlayer, MadeToLoadLaterLoadsOnceWhenToldOrAtTheFirstSound)
+// The game's effects come through the plugin of the build tree: nothing is
+// loaded before load() or the first sound, and then once.
+TEST(SoundEffects, LoadTheirPlayerWhenToldOrAtTheFirstSound)
 {
-    {
-        QtSoundPlayer idle(QtSoundPlayer::Load::Later);
-        EXPECT_FALSE(idle.loaded());
-        EXPECT_EQ(idle.effect(SoundId::Card), nullptr);
-        EXPECT_FALSE(idle.loading());
-        idle.finishLoading();
-    }
-    QtSoundPlayer told(QtSoundPlayer::Load::Later);
+    SoundEffects told;
+    EXPECT_FALSE(told.loaded());
+    told.finishLoading();  // nothing to wait for
     told.load();
-    ASSERT_TRUE(told.loaded());
-    const QSoundEffect* card = told.effect(SoundId::Card);
+    ASSERT_TRUE(told.loaded()) << "the plugin talvern-sound.so was not found in the build tree";
     told.load();
-    EXPECT_EQ(told.effect(SoundId::Card), card);
-
-    QtSoundPlayer asked(QtSoundPlayer::Load::Later);
-    asked.start(SoundId::Serdze, true);
-    ASSERT_TRUE(asked.loaded());
-    EXPECT_EQ(asked.current(), SoundId::Serdze);
-    EXPECT_EQ(asked.effect(SoundId::Serdze)->loopCount(), QSoundEffect::Infinite);
-    for (int i = 1; i <= kSoundCount; ++i) EXPECT_NE(asked.effect(id(i)), nullptr) << i;
-    asked.start(SoundId::Gun, false);
-    EXPECT_EQ(asked.effect(SoundId::Gun)->loopCount(), 1);
+    EXPECT_TRUE(told.loaded());
     told.finishLoading();
+
+    SoundEffects asked;
+    asked.start(SoundId::Serdze, true);
+    EXPECT_TRUE(asked.loaded());
+    asked.start(SoundId::Gun, false);
     asked.finishLoading();
+}
+
+// Without the plugin, or with a damaged one, the machine plays on silently.
+TEST(SoundEffects, WithoutTheirPluginAreSilentAndTakeEveryCall)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString damaged = dir.filePath(QStringLiteral("talvern-sound.so"));
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a library");
+    f.close();
+    for (const QStringList& files : {QStringList{dir.filePath(QStringLiteral("missing.so"))}, QStringList{damaged}}) {
+        SoundEffects silent(files);
+        for (int i = 0; i <= kSoundCount + 1; ++i) silent.start(id(i), i % 2 == 0);
+        EXPECT_FALSE(silent.loaded());
+        silent.load();
+        EXPECT_FALSE(silent.loaded());
+        silent.finishLoading();
+    }
 }
 
 } // namespace
