@@ -16,9 +16,12 @@ int main(int argc, char** argv) {
     // have read it: a round trip for every frame of the cabinet's lamp
     // strips, which costs more than the copy it saves. Copied over the
     // socket, the idle cabinet's animation costs half the processor time;
-    // a whole window still repaints as quickly.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // a whole window still repaints as quickly. Qt reads the switch when it
+    // connects; the programs the machine starts (the browser) do not get it.
+    const bool sharedMemoryChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!sharedMemoryChosen) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    if (!sharedMemoryChosen) qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     // No display name: Qt would add it to every title the window system
     // shows ("Настройки — Talvern"), and the titles are the machine's own.
