@@ -73,12 +73,12 @@ void TForm6::buildControls() {
     Button1->setGeometry((387 - 75) / 2, 292, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    // Made after the dialog was shown (not the way the machine does it),
-    // they show with it.
-    if (isVisible()) {
-        Memo1->show();
-        Button1->show();
-    }
+    // Always made before the dialog shows (setVisible), so they show with it.
+}
+
+void TForm6::setVisible(bool visible) {
+    if (visible) buildControls();
+    QDialog::setVisible(visible);
 }
 
 void TForm6::setLogText(const QString& text) {
@@ -87,7 +87,6 @@ void TForm6::setLogText(const QString& text) {
 }
 
 void TForm6::showEvent(QShowEvent* e) {
-    buildControls();
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -29,6 +29,8 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* e) override;
 
